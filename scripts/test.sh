@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: the native pure-piece tests (with sanitizers), then
+# the target tests under wine in the build's own prefix, whose server is stopped at the end.
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+bash "$here/scripts/build.sh"
+
+export WINEPREFIX="$here/build/wine-prefix"
+stop_wine() { WINEPREFIX="$WINEPREFIX" wineserver -k 2>/dev/null || true; }
+trap stop_wine EXIT
+
+status=0
+echo "== native tests =="
+ctest --test-dir "$here/build/native" --output-on-failure || status=1
+echo "== target tests (wine) =="
+"$here/scripts/wine-run" cmd /c exit 0 >/dev/null 2>&1 || true  # make the prefix before timing tests
+ctest --test-dir "$here/build/win32" --output-on-failure || status=1
+exit $status

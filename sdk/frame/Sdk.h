@@ -1,0 +1,42 @@
+// The one process-wide definition object, built at Initialize from the JSON definition.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "sdk/definition/AceTables.h"
+#include "sdk/definition/JsonDocument.h"
+#include "sdk/dispatch/LinkedFunction.h"
+#include "sdk/host/HostRecords.h"
+
+namespace Vantor::Ovik {
+
+class SDK {
+public:
+    // Builds every table; problems are shown as they are found and construction goes on.
+    SDK(Host::mV* mV, JsonDocument document);
+    SDK(const SDK&) = delete;
+    SDK& operator=(const SDK&) = delete;
+
+    const json_value& json() const { return document_.root(); }
+
+    AceTables infos;
+    std::vector<void*> actionJumps, conditionJumps, expressionJumps;  // one slot per entry, then null
+    std::vector<LinkedFunction> actionFunctions, conditionFunctions, expressionFunctions;
+    Host::mV* mV;
+
+private:
+    JsonDocument document_;
+};
+
+// The language block in use: the one the settings choose (editor) or the default.
+const json_value& CurrentLanguage();
+// The default language block, whose name becomes the current language name.
+const json_value& DefaultLanguageIndex();
+// The current language's name, for property messages.
+const std::wstring& CurrentLanguageName();
+
+}  // namespace Vantor::Ovik
+
+// Null until Initialize succeeded.
+extern Vantor::Ovik::SDK* SDK;

@@ -1,0 +1,78 @@
+// The host's records and service signatures, byte for byte as the host lays them out.
+// Shared by the framework and the stand-in host so the two sides can never drift apart.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+static_assert(sizeof(void*) == 4, "host records are laid out for the 32-bit host");
+
+#define VANTOR_HOSTCALL __stdcall
+
+namespace Vantor::Host {
+
+// The host's version function (no arguments) and its call-function service
+// (EDITDATA or null, function code, three arguments).
+using VersionFunction = std::uint32_t(VANTOR_HOSTCALL*)();
+using CallFunction = std::uint32_t(VANTOR_HOSTCALL*)(void* edPtr, std::int32_t code, std::intptr_t arg1,
+                                                   std::intptr_t arg2, std::intptr_t arg3);
+
+// Call-function service codes the framework uses.
+enum CallFunctionCode : std::int32_t {
+    kCallLoadObject = 18,
+    kCallIsUnicode = 113,
+    kCallObjectListEntryIsLarge = 112,
+    kCallResizeEditData = 5,
+};
+
+// The host's application record handed to Initialize, LoadObject and the editor exports.
+// Only the fields the framework reads are named.
+struct mV {
+    std::uint8_t reserved0[16];
+    void* window;                 // owner window: non-null in the editor
+    std::uint8_t reserved20[20];
+    void* imageFilterManager;
+    std::uint8_t reserved44[292];
+    VersionFunction getVersion;
+    CallFunction callFunction;
+};
+static_assert(offsetof(mV, window) == 16);
+static_assert(offsetof(mV, imageFilterManager) == 40);
+static_assert(offsetof(mV, getVersion) == 336);
+static_assert(offsetof(mV, callFunction) == 340);
+static_assert(sizeof(mV) == 344);
+
+// Host versions: Fusion 2.5 has 0x0205 in the high word; bits 0xF000 of the
+// low word hold 0x4000 for the Developer edition.
+constexpr std::uint32_t kFusion25 = 0x02050000u;
+constexpr bool IsFusion25(std::uint32_t version) { return (version & 0xFFFF0000u) == kFusion25; }
+constexpr bool IsDeveloperEdition(std::uint32_t version) { return (version & 0xF000u) == 0x4000u; }
+
+#pragma pack(push, 2)
+// The run-object description that GetRunObjectInfos fills.
+struct RunInfos {
+    void* conditions;
+    void* actions;
+    void* expressions;
+    std::uint16_t numConditions;
+    std::uint16_t numActions;
+    std::uint16_t numExpressions;
+    std::uint16_t editDataSize;
+    std::uint32_t oeFlags;
+    std::uint8_t windowProcPriority;
+    std::uint8_t reserved25;
+    std::uint16_t loadPreferences;
+    std::uint32_t identifier;
+    std::uint16_t version;
+};
+#pragma pack(pop)
+static_assert(offsetof(RunInfos, numConditions) == 12);
+static_assert(offsetof(RunInfos, editDataSize) == 18);
+static_assert(offsetof(RunInfos, oeFlags) == 20);
+static_assert(offsetof(RunInfos, windowProcPriority) == 24);
+static_assert(offsetof(RunInfos, loadPreferences) == 26);
+static_assert(offsetof(RunInfos, identifier) == 28);
+static_assert(offsetof(RunInfos, version) == 32);
+static_assert(sizeof(RunInfos) == 34);
+
+}  // namespace Vantor::Host

@@ -1,0 +1,3 @@
+#include "sdk/diagnostics/Project.h"
+
+const wchar_t* const Vantor::kProjectName = L"Vantor Template";
