@@ -14,5 +14,6 @@ echo "== native tests =="
 ctest --test-dir "$here/build/native" --output-on-failure || status=1
 echo "== target tests (wine) =="
 "$here/scripts/wine-run" cmd /c exit 0 >/dev/null 2>&1 || true  # make the prefix before timing tests
+rm -rf "$here/build/win32/scratch"
 ctest --test-dir "$here/build/win32" --output-on-failure || status=1
 exit $status

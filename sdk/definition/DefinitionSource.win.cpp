@@ -5,19 +5,13 @@
 #include <stdexcept>
 #include <windows.h>
 
-#include "sdk/diagnostics/Messages.h"
+#include "sdk/diagnostics/Boxes.h"
 #include "sdk/diagnostics/Paths.h"
 
 namespace Vantor {
 namespace {
 
 constexpr std::size_t kExtensionBufferSize = 32;
-
-bool IsFile(const std::wstring& path)
-{
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 std::wstring ExecutableFolder()
 {
@@ -67,7 +61,7 @@ DefinitionBytes ReadFile(const std::wstring& path)
 DefinitionBytes ReadResource(int resourceNumber)
 {
     DefinitionBytes result;
-    const HMODULE module = ModuleHandle();
+    const HMODULE module = static_cast<HMODULE>(ModuleHandle());
     HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(resourceNumber), L"OVIK");
     if (!found)
         return result;
@@ -93,14 +87,14 @@ std::wstring GetSiblingPath(std::wstring_view ending)
         return {};
     std::wstring sibling = library.substr(0, dot + 1);
     sibling.append(ending);
-    if (IsFile(sibling))
+    if (FileExists(sibling))
         return sibling;
 
     const std::wstring fileName = slash == std::wstring::npos ? sibling : sibling.substr(slash + 1);
     const std::wstring folder = ExecutableFolder();
     for (const wchar_t* middle : {L"/", L"/Data/Runtime/"}) {
         std::wstring candidate = folder + middle + fileName;
-        if (IsFile(candidate))
+        if (FileExists(candidate))
             return candidate;
     }
     return {};

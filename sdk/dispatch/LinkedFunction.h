@@ -12,12 +12,16 @@ class ExtensionBase;
 
 constexpr int kMaxParameters = 16;
 
+// What a member hands back, checked against the definition when it is linked.
+enum class ResultKind : std::uint8_t { None, Integer, Float, Text };
+
 struct LinkedFunction {
     using Invoker = std::uint32_t (*)(ExtensionBase& extension, const LinkedFunction& self,
                                       const std::uint32_t* arguments);
 
     Invoker invoke = nullptr;
-    std::int16_t arity = 0;  // the number of arguments the member takes
+    std::int16_t arity = 0;      // the number of arguments the member takes
+    ResultKind result = ResultKind::None;
     alignas(void*) unsigned char member[2 * sizeof(void*)] = {};
 
     explicit operator bool() const { return invoke != nullptr; }

@@ -62,9 +62,9 @@ VANTOR_EXPORT std::int16_t VANTOR_HOSTCALL GetRunObjectInfos(mV* mV, RunInfos* i
     infos->conditions = ::SDK->conditionJumps.data();
     infos->actions = ::SDK->actionJumps.data();
     infos->expressions = ::SDK->expressionJumps.data();
-    infos->numConditions = static_cast<std::uint16_t>(Vantor::ArrayLength(Vantor::Member(language, "Conditions")));
-    infos->numActions = static_cast<std::uint16_t>(Vantor::ArrayLength(Vantor::Member(language, "Actions")));
-    infos->numExpressions = static_cast<std::uint16_t>(Vantor::ArrayLength(Vantor::Member(language, "Expressions")));
+    infos->numConditions = static_cast<std::uint16_t>(Vantor::ElementCount(Vantor::Member(language, "Conditions")));
+    infos->numActions = static_cast<std::uint16_t>(Vantor::ElementCount(Vantor::Member(language, "Actions")));
+    infos->numExpressions = static_cast<std::uint16_t>(Vantor::ElementCount(Vantor::Member(language, "Expressions")));
     infos->editDataSize = Vantor::Ovik::EditDataSize();
     infos->oeFlags = 0;
     infos->windowProcPriority = 100;

@@ -1,7 +1,7 @@
 #include "sdk/frame/EditDataSizeCache.h"
 
 #include "sdk/definition/Json.h"
-#include "sdk/diagnostics/Messages.h"
+#include "sdk/diagnostics/Boxes.h"
 #include "sdk/frame/Sdk.h"
 #include "sdk/properties/EditDataSize.h"
 #include "sdk/text/Utf.h"

@@ -2,7 +2,7 @@
 #include "sdk/definition/Json.h"
 #include "sdk/definition/LanguageChoice.h"
 #include "sdk/diagnostics/Environment.h"
-#include "sdk/diagnostics/Messages.h"
+#include "sdk/diagnostics/Boxes.h"
 #include "sdk/diagnostics/Settings.h"
 #include "sdk/frame/Sdk.h"
 #include "sdk/text/Utf.h"
@@ -38,7 +38,7 @@ const json_value& CurrentLanguage()
 {
     if (cachedLanguage)
         return *cachedLanguage;
-    const RunContext context = Environment().runContext;
+    const RunContext context = ProcessEnvironment().runContext;
     if (context == RunContext::BuiltApp || context == RunContext::TestRun || !::SDK)
         return DefaultLanguageIndex();
 

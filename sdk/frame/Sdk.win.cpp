@@ -1,6 +1,7 @@
 #include "sdk/frame/Sdk.h"
 
-#include "sdk/diagnostics/Messages.h"
+#include "sdk/definition/Json.h"
+#include "sdk/diagnostics/Boxes.h"
 #include "sdk/dispatch/Dispatch.h"
 #include "sdk/editor/Menus.h"
 

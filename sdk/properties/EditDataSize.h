@@ -2,22 +2,16 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <string_view>
-#include <utility>
-#include <vector>
 
 #include "sdk/diagnostics/Report.h"
+#include "sdk/properties/EntryListSets.h"
 
 struct _json_value;
 
 namespace Vantor {
 
-// Property sets make their "EntryList" combo box store a set record instead of a list value:
-// the JSON index of each such combo box, with its set's name.
-using EntryListSetNames = std::vector<std::pair<std::size_t, std::string>>;
-
-constexpr std::uint32_t kEditDataHeaderSize = 48;
+// A new block must stay below this size.
 constexpr std::uint32_t kEditDataSizeLimit = 65535;
 
 // The host learns the size as 16 bits: the result is the low 16 bits of the real size,

@@ -1,5 +1,7 @@
 #include "sdk/properties/PropertyTypes.h"
 
+#include "sdk/definition/Json.h"
+
 namespace Vantor {
 
 const std::array<std::string_view, kPropertyTypeCount> kPropertyTypeNames = {
@@ -12,51 +14,58 @@ const std::array<std::string_view, kPropertyTypeCount> kPropertyTypeNames = {
     "Combo Box Icons", "URL button",   "Editbox Folder", "Edit spin float",
 };
 
-static char LowerAscii(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool EqualsIgnoreCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (LowerAscii(a[i]) != LowerAscii(b[i]))
-            return false;
-    return true;
-}
-
 bool StartsWithIgnoreCase(std::string_view text, std::string_view prefix)
 {
-    return text.size() >= prefix.size() && EqualsIgnoreCase(text.substr(0, prefix.size()), prefix);
+    return text.size() >= prefix.size() && EqualsIgnoringAsciiCase(text.substr(0, prefix.size()), prefix);
 }
 
 std::optional<PropertyTypeId> PropertyTypeFromName(std::string_view name)
 {
     for (std::size_t id = 0; id < kPropertyTypeNames.size(); ++id)
-        if (EqualsIgnoreCase(name, kPropertyTypeNames[id]))
+        if (EqualsIgnoringAsciiCase(name, kPropertyTypeNames[id]))
             return static_cast<PropertyTypeId>(id);
     return std::nullopt;
 }
 
 bool IsTitleless(std::string_view typeName)
 {
-    return EqualsIgnoreCase(typeName, "Text") || StartsWithIgnoreCase(typeName, "Folder")
-        || EqualsIgnoreCase(typeName, "Edit button") || EqualsIgnoreCase(typeName, "Group");
+    return EqualsIgnoringAsciiCase(typeName, "Text") || StartsWithIgnoreCase(typeName, "Folder")
+        || EqualsIgnoringAsciiCase(typeName, "Edit button") || EqualsIgnoringAsciiCase(typeName, "Group");
 }
 
 bool IsValueless(std::string_view typeName)
 {
-    return IsTitleless(typeName) || EqualsIgnoreCase(typeName, "Checkbox");
+    return IsTitleless(typeName) || EqualsIgnoringAsciiCase(typeName, "Checkbox");
 }
 
 bool IsTextType(std::string_view typeName, bool includeComboBoxes)
 {
-    return StartsWithIgnoreCase(typeName, "Editbox String") || EqualsIgnoreCase(typeName, "Editbox File")
-        || EqualsIgnoreCase(typeName, "Editbox Image File") || EqualsIgnoreCase(typeName, "URL button")
-        || EqualsIgnoreCase(typeName, "Editbox Folder")
+    return StartsWithIgnoreCase(typeName, "Editbox String") || EqualsIgnoringAsciiCase(typeName, "Editbox File")
+        || EqualsIgnoringAsciiCase(typeName, "Editbox Image File") || EqualsIgnoringAsciiCase(typeName, "URL button")
+        || EqualsIgnoringAsciiCase(typeName, "Editbox Folder")
         || (includeComboBoxes && StartsWithIgnoreCase(typeName, "Combo Box"));
+}
+
+bool IsComboBoxId(std::uint16_t typeId)
+{
+    return typeId == kComboBox || typeId == kComboBoxButton || typeId == kComboBoxIcons;
+}
+
+bool IsStoredTextId(std::uint16_t typeId)
+{
+    return typeId == kEditString || typeId == kEditMultiline || typeId == kEditFile || typeId == kEditImageFile
+        || typeId == kEditFolder;
+}
+
+bool IsStoredIntegerId(std::uint16_t typeId)
+{
+    return typeId == kEditNumber || typeId == kColor || typeId == kSlider || typeId == kSpin
+        || typeId == kDirection;
+}
+
+bool IsStoredFloatId(std::uint16_t typeId)
+{
+    return typeId == kEditFloat || typeId == kSpinFloat;
 }
 
 }  // namespace Vantor

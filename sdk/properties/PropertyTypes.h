@@ -46,7 +46,6 @@ extern const std::array<std::string_view, kPropertyTypeCount> kPropertyTypeNames
 // The ID of a "Type" name, ignoring ASCII case; none for names outside the table.
 std::optional<PropertyTypeId> PropertyTypeFromName(std::string_view name);
 
-bool EqualsIgnoreCase(std::string_view a, std::string_view b);
 bool StartsWithIgnoreCase(std::string_view text, std::string_view prefix);
 
 // Types whose records store no title: "Text", "Folder…", "Edit button", "Group".
@@ -55,5 +54,15 @@ bool IsTitleless(std::string_view typeName);
 bool IsValueless(std::string_view typeName);
 // Types whose stored value is a UTF-8 text; combo boxes only when asked.
 bool IsTextType(std::string_view typeName, bool includeComboBoxes = false);
+
+// Classes of stored type IDs, as the run-time reads tell them apart.
+// "Combo Box", "Combo Box Button", "Combo Box Icons": a list value or a property set record.
+bool IsComboBoxId(std::uint16_t typeId);
+// The types whose stored value GetPropertyStr returns as it is.
+bool IsStoredTextId(std::uint16_t typeId);
+// A signed 32-bit integer: number, colour, slider, spin, direction.
+bool IsStoredIntegerId(std::uint16_t typeId);
+// An IEEE 754 single: "Editbox Float", "Edit spin float".
+bool IsStoredFloatId(std::uint16_t typeId);
 
 }  // namespace Vantor

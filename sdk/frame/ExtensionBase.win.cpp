@@ -1,0 +1,112 @@
+#include "sdk/frame/ExtensionBase.h"
+
+#include "sdk/definition/Json.h"
+#include "sdk/diagnostics/Boxes.h"
+#include "sdk/diagnostics/Fatal.h"
+#include "sdk/frame/ExtensionOffset.h"
+#include "sdk/frame/Sdk.h"
+#include "sdk/text/Utf.h"
+
+namespace Vantor {
+namespace {
+
+struct KindTable {
+    const wchar_t* linkName;
+    const wchar_t* name;
+    const char* jsonKey;
+    std::vector<LinkedFunction>* functions;
+    const std::vector<AceInfoRecord>* infos;
+};
+
+KindTable TableOf(AceKind kind)
+{
+    switch (kind) {
+    case AceKind::Action:
+        return {L"LinkAction", L"action", "Actions", &::SDK->actionFunctions, &::SDK->infos.actions};
+    case AceKind::Condition:
+        return {L"LinkCondition", L"condition", "Conditions", &::SDK->conditionFunctions, &::SDK->infos.conditions};
+    default:
+        return {L"LinkExpression", L"expression", "Expressions", &::SDK->expressionFunctions, &::SDK->infos.expressions};
+    }
+}
+
+// What the definition says a member of this entry hands back.
+ResultKind DeclaredResult(AceKind kind, const AceInfoRecord& info)
+{
+    switch (kind) {
+    case AceKind::Action:
+        return ResultKind::None;
+    case AceKind::Condition:
+        return ResultKind::Integer;
+    default:
+        return info.flags() == 2 ? ResultKind::Float : info.flags() == 1 ? ResultKind::Text : ResultKind::Integer;
+    }
+}
+
+}  // namespace
+
+ExtensionBase::ExtensionBase(Host::RUNDATA* rdPtr, void*, void*)
+    : rhPtr(rdPtr->header.runHeader), rdPtr(rdPtr), Runtime(this, rdPtr), FusionDebugger(this)
+{
+}
+
+void ExtensionBase::UnlinkedAction(int id)
+{
+    ErrorBox(L"Extension::UnlinkedAction() called", L"Running a fallback for action ID %d. Make sure you ran LinkAction().",
+             id);
+}
+
+std::uint32_t ExtensionBase::UnlinkedCondition(int id)
+{
+    ErrorBox(L"Extension::UnlinkedCondition() called",
+             L"Running a fallback for condition ID %d. Make sure you ran LinkCondition().", id);
+    return 0;
+}
+
+std::uint32_t ExtensionBase::UnlinkedExpression(int id)
+{
+    ErrorBox(L"Extension::UnlinkedExpression() called",
+             L"Running a fallback for expression ID %d. Make sure you ran LinkExpression().", id);
+    const auto& infos = ::SDK->infos.expressions;
+    if (id >= 0 && static_cast<std::size_t>(id) < infos.size() && infos[static_cast<std::size_t>(id)].flags() == 1)
+        return ToWord(Runtime.CopyString(L""));
+    return 0;
+}
+
+void ExtensionBase::Link(AceKind kind, int id, const LinkedFunction& linked)
+{
+    const KindTable table = TableOf(kind);
+    if (id < 0 || static_cast<std::size_t>(id) >= table.functions->size())
+        FatalError(L"%s() was given %s ID %d, but the JSON only has %zu %ss.\n", table.linkName, table.name, id,
+                   table.functions->size(), table.name);
+
+    const AceInfoRecord& info = (*table.infos)[static_cast<std::size_t>(id)];
+    const json_value& entry = Element(Member(Ovik::CurrentLanguage(), table.jsonKey), static_cast<std::size_t>(id));
+    const json_value& autoProps = Member(entry, "NumAutoProps");
+    const int declared = IsInteger(autoProps) ? static_cast<int>(Integer(autoProps)) : info.numParams();
+    if (linked.arity != declared)
+        FatalError(L"The %s %d (\"%s\") is linked to a function taking %d parameters, but the JSON declares %d.\n",
+                   table.name, id, ToUtf16(Text(Member(entry, "Title"))).c_str(), linked.arity, declared);
+    if (DeclaredResult(kind, info) != linked.result)
+        FatalError(L"The %s %d (\"%s\") is linked to a function whose result type differs from the JSON's.\n",
+                   table.name, id, ToUtf16(Text(Member(entry, "Title"))).c_str());
+    (*table.functions)[static_cast<std::size_t>(id)] = linked;
+}
+
+ExtensionBase& FindExtension(Host::RUNDATA* rdPtr)
+{
+    const std::uint32_t oeFlags = rdPtr->header.oeFlags;
+    // Other flags move the pointer past the 188 bytes the host allocated for the declared ones:
+    // such an object was stored for another build of the library, and nothing there is ours.
+    ExtensionBase* extension = ExtensionPointerOffset(oeFlags) == ExtensionPointerOffset(kDeclaredOeFlags)
+                                   ? static_cast<ExtensionBase*>(rdPtr->extension)
+                                   : nullptr;
+    if (!extension)
+        FatalError(L"OEFLAGS was altered between Fusion start and this MFA creation.\nThe MFA uses an object of "
+                   L"OEFLAGS %i, but the Extension expects OEFLAGS %i.\nThis is an unrecoverable error. Restart "
+                   L"Fusion editor.",
+                   static_cast<int>(oeFlags), static_cast<int>(kDeclaredOeFlags));
+    return *extension;
+}
+
+}  // namespace Vantor

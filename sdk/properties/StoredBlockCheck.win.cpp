@@ -1,0 +1,39 @@
+#include "sdk/properties/StoredBlockCheck.h"
+
+#include <cstdint>
+#include <cstring>
+
+#include "sdk/diagnostics/Boxes.h"
+
+namespace Vantor {
+namespace {
+
+constexpr std::size_t kPropsOffset = 20;
+constexpr std::size_t kVisibilitySlotOffset = kPropsOffset + 20;
+constexpr std::uint32_t kMarkerVnt2 = 0x564E5432;
+
+}  // namespace
+
+void CheckLoadedBlock(void* edPtr)
+{
+    if (!edPtr)
+        return;
+    auto* block = static_cast<std::uint8_t*>(edPtr);
+    std::uint32_t size = 0;
+    std::memcpy(&size, block, sizeof size);
+
+    std::uint32_t marker = 0;
+    if (size >= kPropsOffset + sizeof marker)
+        std::memcpy(&marker, block + kPropsOffset, sizeof marker);
+    if (marker != kMarkerVnt2)
+        ErrorBox(L"Vantor property error", L"Vantor smart properties were not created correctly.");
+
+    std::uint32_t visibility = 0;
+    if (size >= kVisibilitySlotOffset + sizeof visibility) {
+        std::memcpy(&visibility, block + kVisibilitySlotOffset, sizeof visibility);
+        if (visibility != 0)
+            std::memset(block + kVisibilitySlotOffset, 0, sizeof visibility);
+    }
+}
+
+}  // namespace Vantor

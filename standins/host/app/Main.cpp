@@ -1,0 +1,28 @@
+// vantor-host: runs extension libraries the way the host does, without the host.
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "standins/host/app/Describe.h"
+
+namespace {
+
+int Usage()
+{
+    std::wcerr << L"usage: vantor-host describe LIBRARY.mfx...\n"
+                  L"  describe  load each library as the editor does and print what it tells the host\n";
+    return 2;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv)
+{
+    const std::vector<std::wstring> arguments(argv + 1, argv + argc);
+    if (arguments.size() >= 2 && arguments[0] == L"describe") {
+        const std::vector<std::filesystem::path> libraries(arguments.begin() + 1, arguments.end());
+        return StandinHost::Describe(libraries, std::wcout) == 0 ? 0 : 1;
+    }
+    return Usage();
+}

@@ -1,3 +1,0 @@
-#include "sdk/diagnostics/Project.h"
-
-const wchar_t* const Vantor::kProjectName = L"Vantor Template";
