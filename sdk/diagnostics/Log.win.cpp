@@ -8,9 +8,9 @@
 
 #include "sdk/diagnostics/Environment.h"
 #include "sdk/diagnostics/LogText.h"
-#include "sdk/diagnostics/Utf8.h"
+#include "sdk/text/Utf8.h"
 #include "sdk/diagnostics/WideFormat.h"
-#include "sdk/diagnostics/WideText.h"
+#include "sdk/text/WideText.h"
 
 namespace Vantor {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "sdk/diagnostics/Log.h"
 #include "sdk/diagnostics/PathRules.h"
-#include "sdk/diagnostics/WideText.h"
+#include "sdk/text/WideText.h"
 
 namespace Vantor {
 namespace {

@@ -10,7 +10,7 @@
 #include "sdk/diagnostics/PathRules.h"
 #include "sdk/diagnostics/Paths.h"
 #include "sdk/diagnostics/ProbeRules.h"
-#include "sdk/diagnostics/WideText.h"
+#include "sdk/text/WideText.h"
 #include "sdk/host/HostRecords.h"
 
 namespace Vantor {

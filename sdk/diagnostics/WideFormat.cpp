@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "sdk/diagnostics/Utf8.h"
+#include "sdk/text/Utf8.h"
 
 // Numbers are printed by snprintf, which on mingw must be its C99 one (msvcrt's lacks %lld and %zu).
 #if defined(__MINGW32__) && !__USE_MINGW_ANSI_STDIO

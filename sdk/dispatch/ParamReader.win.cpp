@@ -77,10 +77,13 @@ std::int32_t ConditionOrActionManager_Windows::GetInteger(int index, std::uint16
         return Preloaded(index);
     if (code != kNewDirection)
         return Next(Host::kParameterInteger);
-    const auto* current = static_cast<const Host::ParameterRecord*>(rdPtr_->header.currentParameter);
+    auto*& current = reinterpret_cast<Host::ParameterRecord*&>(rdPtr_->header.currentParameter);
     if (current && current->code == kNewDirection) {
+        // The host stored the mask itself; it is taken without the host's service, so the
+        // frame steps over the record as the service would have.
         std::int32_t mask;
         std::memcpy(&mask, current + 1, sizeof mask);
+        current = NextParameterRecord(current);
         return mask;
     }
     return DirectionMask(Next(Host::kParameterInteger));

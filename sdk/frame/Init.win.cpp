@@ -14,7 +14,7 @@
 #include "sdk/diagnostics/Paths.h"
 #include "sdk/diagnostics/Probes.h"
 #include "sdk/diagnostics/Project.h"
-#include "sdk/diagnostics/WideText.h"
+#include "sdk/text/WideText.h"
 #include "sdk/frame/Sdk.h"
 #include "sdk/text/Utf.h"
 

@@ -1,5 +1,6 @@
-// Conversions between the host's UTF-16 text and the UTF-8 used by the definition,
-// the stored properties and the audio runtime. Windows UTF-8 code page, no flags.
+// Conversions between the host's UTF-16 text (wchar_t on the target) and the UTF-8 of the
+// definition, the stored properties and the audio runtime. As the Windows UTF-8 code page does
+// without flags, each invalid sequence becomes one U+FFFD; an empty text gives an empty text.
 #pragma once
 
 #include <string>

@@ -85,6 +85,16 @@ TEST_F(DefinitionTables, TheStudioObjectsMenusMatchItsDefinition)
               L"Mixer >\n  25007 Set bus volume\n  25008 Set VCA volume\n");
 }
 
+TEST_F(DefinitionTables, AMenuCopyCutsLongTextsTo79Characters)
+{
+    const std::string text(100, 'm');
+    LoadedExtension& test = Start("{ \"Identifier\": \"LONG\", \"UK English\": { \"About\": { \"Name\": \"x\" }, "
+                                  "\"ActionMenu\": [ [ \"" + text + "\", [ 0, \"" + text + "\" ] ] ], \"Actions\": [ {} ] } }");
+    ASSERT_EQ(result_, 0);
+    const std::wstring cut(79, L'm');
+    EXPECT_EQ(test.Menu("GetActionMenu", host_.Record()), cut + L" >\n  25000 " + cut + L"\n");
+}
+
 TEST_F(DefinitionTables, AnOldHostGetsNoMenus)
 {
     host_.SetVersion(0x02050000u | 253u);  // a build before 254

@@ -4,7 +4,7 @@
 #include <mutex>
 
 #include "sdk/diagnostics/Log.h"
-#include "sdk/diagnostics/WideText.h"
+#include "sdk/text/WideText.h"
 #include "sdk/exports/Export.h"
 #include "sdk/text/HostBuffer.h"
 

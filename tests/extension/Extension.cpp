@@ -75,10 +75,10 @@ void Extension::NoParameters()
     Record(L"NoParameters()");
 }
 
-bool Extension::IsValue(int value)
+int Extension::IsValue(int value)
 {
     Record(L"IsValue(%d)", value);
-    return value == 7;
+    return value == 7 ? 1 : value;  // 0x100 tells whether only the low byte reaches the host
 }
 
 int Extension::Compare(int comparison, int value)
@@ -93,9 +93,9 @@ bool Extension::ObjectSelected(int objectListIndex)
     return objectListIndex >= 0;
 }
 
-int Extension::TextsCompare(const wchar_t* a, const wchar_t* b, int comparison)
+int Extension::TextsCompare(const wchar_t* a, const wchar_t* b, const wchar_t* comparedWith)
 {
-    Record(L"TextsCompare(%s, %s, %d)", a, b, comparison);
+    Record(L"TextsCompare(%s, %s, %s)", a, b, comparedWith);
     return std::wcscmp(a, b) == 0 ? 0x100 : 0;
 }
 

@@ -20,10 +20,10 @@ public:
                    std::uint32_t raw);
     void NoParameters();
 
-    bool IsValue(int value);
+    int IsValue(int value);
     int Compare(int comparison, int value);
     bool ObjectSelected(int objectListIndex);
-    int TextsCompare(const wchar_t* a, const wchar_t* b, int comparison);
+    int TextsCompare(const wchar_t* a, const wchar_t* b, const wchar_t* comparedWith);
 
     int Add(int a, int b);
     float Half(float value);

@@ -1,5 +1,6 @@
 #include "standins/host/internal/EditBoxScript.h"
 
+#include "standins/host/internal/BoundedLength.h"
 #include "standins/host/internal/ServiceRefusal.h"
 
 #include <algorithm>
@@ -18,7 +19,7 @@ EditBoxCall Shown(EditBoxKind kind, const Vantor::Host::DebugEditRecord& record)
     if (record.text == nullptr) throw ServiceRefusal("the text edit box was given no text buffer");
     if (record.maxLength < 0) throw ServiceRefusal("the text edit box was given a negative maximum length");
     call.maxLength = record.maxLength;
-    call.shownText.assign(record.text, std::wcsnlen(record.text, static_cast<std::size_t>(record.maxLength)));
+    call.shownText.assign(record.text, BoundedLength(record.text, static_cast<std::size_t>(record.maxLength)));
     return call;
 }
 

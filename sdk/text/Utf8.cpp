@@ -1,4 +1,4 @@
-#include "sdk/diagnostics/Utf8.h"
+#include "sdk/text/Utf8.h"
 
 namespace Vantor {
 namespace {

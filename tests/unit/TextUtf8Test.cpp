@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "sdk/diagnostics/Utf8.h"
+#include "sdk/text/Utf8.h"
 
 namespace Vantor {
 namespace {
