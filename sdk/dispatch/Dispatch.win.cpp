@@ -1,6 +1,5 @@
 #include "sdk/dispatch/Dispatch.h"
 
-#include <algorithm>
 #include <array>
 #include <bit>
 
@@ -15,93 +14,107 @@
 namespace Vantor::Ovik {
 namespace {
 
+// Left unfilled: Link made sure each member reads exactly its plan's count of them.
 using Arguments = std::array<std::uint32_t, kMaxParameters>;
 
-bool IsTextCode(std::uint16_t code)
+// What a call of a number past the table reads: nothing.
+const CallPlan kNoParameters{};
+
+// The called number's plan and linked member. The SDK gives both tables one slot per entry,
+// so one bounds check serves both.
+struct Entry {
+    bool known;                    // the number lies inside the table
+    const CallPlan& plan;
+    const LinkedFunction* member;  // null when no member was linked to it
+};
+
+Entry EntryAt(const std::vector<CallPlan>& plans, const std::vector<LinkedFunction>& functions, std::int32_t id)
 {
-    return code == 40 || code == 45 || code == 46 || code == 63;
+    const auto index = static_cast<std::size_t>(id);
+    if (index >= plans.size())
+        return {false, kNoParameters, nullptr};
+    return {true, plans[index], functions[index] ? &functions[index] : nullptr};
 }
 
-bool IsComparisonCode(std::uint16_t code)
+std::wstring TitleOf(const char* key, std::int32_t id)
 {
-    return code == 23 || code == 42 || code == 46;
+    return ToUtf16(Text(Member(Element(Member(CurrentLanguage(), key), static_cast<std::size_t>(id)), "Title")));
 }
 
-bool IsIntegerCode(std::uint16_t code)
+// The error reports are kept out of line, so that the calls that succeed carry none of their
+// text temporaries.
+[[gnu::noinline, gnu::cold]] void ReportNullText(std::int32_t id, int index, bool isCondition)
 {
-    return code == 22 || code == 2 || code == 23 || code == 29 || code == 42;
+    const wchar_t* kind = isCondition ? L"condition" : L"action";
+    ErrorBox(L"ActionOrCondition() error",
+             L"Error calling %s \"%s\" (ID %i); text parameter index %i was given a null string "
+             L"pointer.\nWas the parameter type different when the %s was created in the MFA?",
+             kind, TitleOf(isCondition ? "Conditions" : "Actions", id).c_str(), id, index, kind);
 }
 
-const AceInfoRecord* InfoAt(const std::vector<AceInfoRecord>& infos, std::int32_t id)
+[[gnu::noinline, gnu::cold]] void ReportNullExpressionText(std::int32_t id, int index)
 {
-    return id >= 0 && static_cast<std::size_t>(id) < infos.size() ? &infos[static_cast<std::size_t>(id)] : nullptr;
+    ErrorBox(L"Ovik::Expression() error",
+             L"Error calling expression \"%s\" (ID %i); parameter index %i was given a null string "
+             L"pointer.\nWas the parameter type different when the expression was created in the MFA?",
+             TitleOf("Expressions", id).c_str(), id, index);
 }
 
-const json_value& EntryAt(const char* key, std::int32_t id)
+[[gnu::noinline, gnu::cold]] void ReportUnrecognisedCode(std::int32_t id, int index, std::uint16_t code)
 {
-    return Element(Member(CurrentLanguage(), key), static_cast<std::size_t>(id < 0 ? 0 : id));
+    ErrorBox(L"Ovik::Expression() error",
+             L"Error calling expression \"%s\" (ID %i); parameter index %i has unrecognised ExpParams %hi.",
+             TitleOf("Expressions", id).c_str(), id, index, static_cast<short>(code));
 }
 
-// How many parameters are read: the declared count, or the entry's "NumAutoProps", which may
-// only lower it; more would read codes the record does not hold.
-int ReadCount(const AceInfoRecord& info, const json_value& entry)
+// Inlined into both routines, so that the reader built there lives in registers.
+[[gnu::always_inline]] inline std::uint32_t ActionOrCondition(const LinkedFunction& member, std::int32_t id, ExtensionBase& extension,
+                                const CallPlan& plan, ConditionOrActionManager_Windows& reader, bool isCondition)
 {
-    const int declared = info.numParams();
-    const json_value& autoProps = Member(entry, "NumAutoProps");
-    if (!IsInteger(autoProps))
-        return declared;
-    return static_cast<int>(std::clamp<std::int64_t>(Integer(autoProps), 0, declared));
-}
-
-std::uint32_t ActionOrCondition(const LinkedFunction& member, std::int32_t id, ExtensionBase& extension,
-                                const AceInfoRecord& info, ACEParamReader& reader, bool isCondition)
-{
-    const json_value& entry = EntryAt(isCondition ? "Conditions" : "Actions", id);
-    const int count = ReadCount(info, entry);
-    Arguments arguments{};
-    bool comparison = false;
+    Arguments arguments;
+    const int count = plan.count;
     for (int i = 0; i < count; ++i) {
-        const std::uint16_t code = info.paramCode(i);
-        comparison = comparison || IsComparisonCode(code);
-        if (code == 22 && info.paramIsFloat(i)) {
+        switch (plan.forms[i]) {
+        case ArgumentForm::Float:
             arguments[i] = std::bit_cast<std::uint32_t>(reader.GetFloat(i));
-        } else if (IsIntegerCode(code)) {
-            arguments[i] = static_cast<std::uint32_t>(reader.GetInteger(i, code));
-        } else if (IsTextCode(code)) {
+            break;
+        case ArgumentForm::Integer:
+        case ArgumentForm::Direction:
+            arguments[i] = static_cast<std::uint32_t>(reader.GetInteger(i, plan.codes[i]));
+            break;
+        case ArgumentForm::Text:
             arguments[i] = static_cast<std::uint32_t>(reader.GetString(i));
             if (arguments[i] == 0) {
-                const wchar_t* kind = isCondition ? L"condition" : L"action";
-                ErrorBox(L"ActionOrCondition() error",
-                         L"Error calling %s \"%s\" (ID %i); text parameter index %i was given a null string "
-                         L"pointer.\nWas the parameter type different when the %s was created in the MFA?",
-                         kind, ToUtf16(Text(Member(entry, "Title"))).c_str(), id, i, kind);
+                ReportNullText(id, i, isCondition);
                 return 0;
             }
-        } else if (code == 1) {
+            break;
+        case ArgumentForm::Object:
             arguments[i] = static_cast<std::uint32_t>(reader.GetObject(i));
-        } else {
+            break;
+        default:  // Raw: the host's value, unchecked
             arguments[i] = static_cast<std::uint32_t>(reader.GetString(i));
+            break;
         }
     }
     const std::uint32_t result = member.invoke(extension, member, arguments.data());
-    return comparison ? result : (result & 0xFF);
+    return plan.comparison ? result : (result & 0xFF);
 }
 
-std::uint32_t MarkResult(Host::RUNDATA* rdPtr, const AceInfoRecord* info, std::uint32_t result)
+std::uint32_t MarkResult(Host::RUNDATA* rdPtr, ResultKind kind, std::uint32_t result)
 {
-    if (!info)
-        return result;
-    if (info->flags() == 2)
+    if (kind == ResultKind::Float)
         rdPtr->header.flags |= Host::kResultIsFloat;
-    else if (info->flags() == 1)
+    else if (kind == ResultKind::Text)
         rdPtr->header.flags |= Host::kResultIsText;
     return result;
 }
 
 // The neutral answer of an expression whose call was skipped.
-std::uint32_t NeutralResult(ExtensionBase& extension, const AceInfoRecord& info)
+std::uint32_t NeutralResult(Host::RUNDATA* rdPtr, ExtensionBase& extension, const CallPlan& plan)
 {
-    return info.flags() == 1 ? ToWord(extension.Runtime.CopyString(L"")) : 0;
+    return MarkResult(rdPtr, plan.result,
+                      plan.result == ResultKind::Text ? ToWord(extension.Runtime.CopyString(L"")) : 0);
 }
 
 }  // namespace
@@ -111,12 +124,11 @@ std::int32_t VANTOR_HOSTCALL Action(void* rdPtr, std::int32_t param1, std::int32
     auto* rd = static_cast<Host::RUNDATA*>(rdPtr);
     ExtensionBase& extension = FindExtension(rd);
     const std::int32_t id = rd->header.calledNumber;
-    const AceInfoRecord* info = InfoAt(::SDK->infos.actions, id);
-    ConditionOrActionManager_Windows reader(false, rd, extension, info, param1, param2);
+    const Entry entry = EntryAt(::SDK->actionPlans, ::SDK->actionFunctions, id);
+    ConditionOrActionManager_Windows reader(false, rd, extension, entry.plan, param1, param2);
 
-    const auto& functions = ::SDK->actionFunctions;
-    if (info && static_cast<std::size_t>(id) < functions.size() && functions[static_cast<std::size_t>(id)])
-        ActionOrCondition(functions[static_cast<std::size_t>(id)], id, extension, *info, reader, false);
+    if (entry.member)
+        ActionOrCondition(*entry.member, id, extension, entry.plan, reader, false);
     else
         extension.UnlinkedAction(id);
     return 0;
@@ -127,26 +139,24 @@ std::int32_t VANTOR_HOSTCALL Condition(void* rdPtr, std::int32_t param1, std::in
     auto* rd = static_cast<Host::RUNDATA*>(rdPtr);
     ExtensionBase& extension = FindExtension(rd);
     const std::int32_t id = rd->header.calledNumber;
-    const AceInfoRecord* info = InfoAt(::SDK->infos.conditions, id);
-    ConditionOrActionManager_Windows reader(true, rd, extension, info, param1, param2);
+    const Entry entry = EntryAt(::SDK->conditionPlans, ::SDK->conditionFunctions, id);
+    ConditionOrActionManager_Windows reader(true, rd, extension, entry.plan, param1, param2);
 
-    const auto& functions = ::SDK->conditionFunctions;
-    if (!info || static_cast<std::size_t>(id) >= functions.size()) {
+    if (!entry.known) {
         ErrorBox(L"Condition linking error",
                  L"Missing condition ID %d in extension %s. This ID was not linked in Extension ctor with "
                  L"LinkCondition().",
                  id, kProjectName);
         return static_cast<std::int32_t>(extension.UnlinkedCondition(id));
     }
-    const LinkedFunction& member = functions[static_cast<std::size_t>(id)];
-    if (!member) {
+    if (!entry.member) {
         ErrorBox(L"Condition linking error",
                  L"Missing condition ID %d in extension %s. Condition existed in vector, but was NULL. Might not be "
                  L"linked.",
                  id, kProjectName);
         return static_cast<std::int32_t>(extension.UnlinkedCondition(id));
     }
-    return static_cast<std::int32_t>(ActionOrCondition(member, id, extension, *info, reader, true));
+    return static_cast<std::int32_t>(ActionOrCondition(*entry.member, id, extension, entry.plan, reader, true));
 }
 
 std::int32_t VANTOR_HOSTCALL Expression(void* rdPtr, std::int32_t)
@@ -154,39 +164,32 @@ std::int32_t VANTOR_HOSTCALL Expression(void* rdPtr, std::int32_t)
     auto* rd = static_cast<Host::RUNDATA*>(rdPtr);
     ExtensionBase& extension = FindExtension(rd);
     const std::int32_t id = rd->header.calledNumber;
-    const AceInfoRecord* info = InfoAt(::SDK->infos.expressions, id);
-    const auto& functions = ::SDK->expressionFunctions;
-    if (!info || static_cast<std::size_t>(id) >= functions.size() || !functions[static_cast<std::size_t>(id)])
-        return static_cast<std::int32_t>(MarkResult(rd, info, extension.UnlinkedExpression(id)));
+    const Entry entry = EntryAt(::SDK->expressionPlans, ::SDK->expressionFunctions, id);
+    const CallPlan& plan = entry.plan;
+    if (!entry.member)
+        return static_cast<std::int32_t>(MarkResult(rd, plan.result, extension.UnlinkedExpression(id)));
 
-    const json_value& entry = EntryAt("Expressions", id);
-    const int count = ReadCount(*info, entry);
-    Arguments arguments{};
+    Arguments arguments;
+    const int count = plan.count;
     for (int i = 0; i < count; ++i) {
-        const std::uint16_t code = info->paramCode(i);
+        const ArgumentForm form = plan.forms[i];
+        if (form == ArgumentForm::Unrecognised) {
+            ReportUnrecognisedCode(id, i, plan.codes[i]);
+            return static_cast<std::int32_t>(NeutralResult(rd, extension, plan));
+        }
+        const std::int32_t kind = form == ArgumentForm::ExpressionFloat  ? Host::kExpressionFloat
+                                  : form == ArgumentForm::ExpressionText ? Host::kExpressionText
+                                                                         : Host::kExpressionInteger;
         const Host::RunService read = RunHeaderService(
             rd, i == 0 ? Host::kServiceFirstExpressionParameter : Host::kServiceNextExpressionParameter);
-        if (code == 1) {
-            const std::int32_t kind = info->paramIsFloat(i) ? Host::kExpressionFloat : Host::kExpressionInteger;
-            arguments[i] = read ? static_cast<std::uint32_t>(read(rd, kind, i)) : 0;
-        } else if (code == 3) {
-            arguments[i] = read ? static_cast<std::uint32_t>(read(rd, Host::kExpressionText, i)) : 0;
-            if (arguments[i] == 0) {
-                ErrorBox(L"Ovik::Expression() error",
-                         L"Error calling expression \"%s\" (ID %i); parameter index %i was given a null string "
-                         L"pointer.\nWas the parameter type different when the expression was created in the MFA?",
-                         ToUtf16(Text(Member(entry, "Title"))).c_str(), id, i);
-                return static_cast<std::int32_t>(MarkResult(rd, info, NeutralResult(extension, *info)));
-            }
-        } else {
-            ErrorBox(L"Ovik::Expression() error",
-                     L"Error calling expression \"%s\" (ID %i); parameter index %i has unrecognised ExpParams %hi.",
-                     ToUtf16(Text(Member(entry, "Title"))).c_str(), id, i, static_cast<short>(code));
-            return static_cast<std::int32_t>(MarkResult(rd, info, NeutralResult(extension, *info)));
+        arguments[i] = read ? static_cast<std::uint32_t>(read(rd, kind, i)) : 0;
+        if (form == ArgumentForm::ExpressionText && arguments[i] == 0) {
+            ReportNullExpressionText(id, i);
+            return static_cast<std::int32_t>(NeutralResult(rd, extension, plan));
         }
     }
-    const LinkedFunction& member = functions[static_cast<std::size_t>(id)];
-    return static_cast<std::int32_t>(MarkResult(rd, info, member.invoke(extension, member, arguments.data())));
+    const LinkedFunction& member = *entry.member;
+    return static_cast<std::int32_t>(MarkResult(rd, plan.result, member.invoke(extension, member, arguments.data())));
 }
 
 }  // namespace Vantor::Ovik

@@ -4,14 +4,12 @@
 
 namespace Vantor {
 
-Host::ParameterRecord* NextParameterRecord(Host::ParameterRecord* record)
+void BrokenParameterRecord(const Host::ParameterRecord* record)
 {
     if (!record)
         FatalError(L"The host passed no parameter record where the event has one.\n");
-    if (record->size < sizeof(Host::ParameterRecord))
-        FatalError(L"The host's parameter record of code %hu has size %hu, smaller than its own head.\n",
-                   record->code, record->size);
-    return reinterpret_cast<Host::ParameterRecord*>(reinterpret_cast<std::uint8_t*>(record) + record->size);
+    FatalError(L"The host's parameter record of code %hu has size %hu, smaller than its own head.\n", record->code,
+               record->size);
 }
 
 Host::ParameterRecord* ParameterRecordAt(Host::ParameterRecord* record, int steps)
@@ -19,7 +17,7 @@ Host::ParameterRecord* ParameterRecordAt(Host::ParameterRecord* record, int step
     for (int step = 0; step < steps; ++step)
         record = NextParameterRecord(record);
     if (!record)
-        FatalError(L"The host passed no parameter record where the event has one.\n");
+        BrokenParameterRecord(record);
     return record;
 }
 

@@ -9,6 +9,7 @@
 #include "sdk/debugger/FusionDebugger.h"
 #include "sdk/definition/AceTables.h"
 #include "sdk/dispatch/MemberInvoker.h"
+#include "sdk/frame/ExtensionOffset.h"
 #include "sdk/frame/Runtime.h"
 #include "sdk/host/RunRecords.h"
 
@@ -54,8 +55,23 @@ private:
     void Link(AceKind kind, int id, const LinkedFunction& linked);
 };
 
+// Ends the process over an object stored with flags the library does not declare.
+[[noreturn]] void ForeignOeFlags(std::uint32_t oeFlags);
+
 // The Extension of an object's RUNDATA, found after the optional blocks its OEFLAGS add.
 // A missing one ends the process: the object was stored with flags the library does not declare.
-ExtensionBase& FindExtension(Host::RUNDATA* rdPtr);
+// Inline: every call from the host starts here.
+inline ExtensionBase& FindExtension(Host::RUNDATA* rdPtr)
+{
+    const std::uint32_t oeFlags = rdPtr->header.oeFlags;
+    // Other flags move the pointer past the 188 bytes the host allocated for the declared ones:
+    // such an object was stored for another build of the library, and nothing there is ours.
+    auto* extension = ExtensionPointerOffset(oeFlags) == ExtensionPointerOffset(kDeclaredOeFlags)
+                          ? static_cast<ExtensionBase*>(rdPtr->extension)
+                          : nullptr;
+    if (!extension) [[unlikely]]
+        ForeignOeFlags(oeFlags);
+    return *extension;
+}
 
 }  // namespace Vantor

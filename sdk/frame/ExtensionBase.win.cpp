@@ -3,7 +3,6 @@
 #include "sdk/definition/Json.h"
 #include "sdk/diagnostics/Boxes.h"
 #include "sdk/diagnostics/Fatal.h"
-#include "sdk/frame/ExtensionOffset.h"
 #include "sdk/frame/Sdk.h"
 #include "sdk/text/Utf.h"
 
@@ -15,31 +14,18 @@ struct KindTable {
     const wchar_t* name;
     const char* jsonKey;
     std::vector<LinkedFunction>* functions;
-    const std::vector<AceInfoRecord>* infos;
+    const std::vector<CallPlan>* plans;
 };
 
 KindTable TableOf(AceKind kind)
 {
     switch (kind) {
     case AceKind::Action:
-        return {L"LinkAction", L"action", "Actions", &::SDK->actionFunctions, &::SDK->infos.actions};
+        return {L"LinkAction", L"action", "Actions", &::SDK->actionFunctions, &::SDK->actionPlans};
     case AceKind::Condition:
-        return {L"LinkCondition", L"condition", "Conditions", &::SDK->conditionFunctions, &::SDK->infos.conditions};
+        return {L"LinkCondition", L"condition", "Conditions", &::SDK->conditionFunctions, &::SDK->conditionPlans};
     default:
-        return {L"LinkExpression", L"expression", "Expressions", &::SDK->expressionFunctions, &::SDK->infos.expressions};
-    }
-}
-
-// What the definition says a member of this entry hands back.
-ResultKind DeclaredResult(AceKind kind, const AceInfoRecord& info)
-{
-    switch (kind) {
-    case AceKind::Action:
-        return ResultKind::None;
-    case AceKind::Condition:
-        return ResultKind::Integer;
-    default:
-        return info.flags() == 2 ? ResultKind::Float : info.flags() == 1 ? ResultKind::Text : ResultKind::Integer;
+        return {L"LinkExpression", L"expression", "Expressions", &::SDK->expressionFunctions, &::SDK->expressionPlans};
     }
 }
 
@@ -80,33 +66,23 @@ void ExtensionBase::Link(AceKind kind, int id, const LinkedFunction& linked)
         FatalError(L"%s() was given %s ID %d, but the JSON only has %zu %ss.\n", table.linkName, table.name, id,
                    table.functions->size(), table.name);
 
-    const AceInfoRecord& info = (*table.infos)[static_cast<std::size_t>(id)];
+    const CallPlan& plan = (*table.plans)[static_cast<std::size_t>(id)];
     const json_value& entry = Element(Member(Ovik::CurrentLanguage(), table.jsonKey), static_cast<std::size_t>(id));
-    const json_value& autoProps = Member(entry, "NumAutoProps");
-    const int declared = IsInteger(autoProps) ? static_cast<int>(Integer(autoProps)) : info.numParams();
-    if (linked.arity != declared)
+    if (linked.arity != plan.count)
         FatalError(L"The %s %d (\"%s\") is linked to a function taking %d parameters, but the JSON declares %d.\n",
-                   table.name, id, ToUtf16(Text(Member(entry, "Title"))).c_str(), linked.arity, declared);
-    if (DeclaredResult(kind, info) != linked.result)
+                   table.name, id, ToUtf16(Text(Member(entry, "Title"))).c_str(), linked.arity, plan.count);
+    if (plan.result != linked.result)
         FatalError(L"The %s %d (\"%s\") is linked to a function whose result type differs from the JSON's.\n",
                    table.name, id, ToUtf16(Text(Member(entry, "Title"))).c_str());
     (*table.functions)[static_cast<std::size_t>(id)] = linked;
 }
 
-ExtensionBase& FindExtension(Host::RUNDATA* rdPtr)
+void ForeignOeFlags(std::uint32_t oeFlags)
 {
-    const std::uint32_t oeFlags = rdPtr->header.oeFlags;
-    // Other flags move the pointer past the 188 bytes the host allocated for the declared ones:
-    // such an object was stored for another build of the library, and nothing there is ours.
-    ExtensionBase* extension = ExtensionPointerOffset(oeFlags) == ExtensionPointerOffset(kDeclaredOeFlags)
-                                   ? static_cast<ExtensionBase*>(rdPtr->extension)
-                                   : nullptr;
-    if (!extension)
-        FatalError(L"OEFLAGS was altered between Fusion start and this MFA creation.\nThe MFA uses an object of "
-                   L"OEFLAGS %i, but the Extension expects OEFLAGS %i.\nThis is an unrecoverable error. Restart "
-                   L"Fusion editor.",
-                   static_cast<int>(oeFlags), static_cast<int>(kDeclaredOeFlags));
-    return *extension;
+    FatalError(L"OEFLAGS was altered between Fusion start and this MFA creation.\nThe MFA uses an object of "
+               L"OEFLAGS %i, but the Extension expects OEFLAGS %i.\nThis is an unrecoverable error. Restart "
+               L"Fusion editor.",
+               static_cast<int>(oeFlags), static_cast<int>(kDeclaredOeFlags));
 }
 
 }  // namespace Vantor

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
 #include "sdk/host/RunRecords.h"
@@ -50,7 +51,20 @@ public:
     ObjectSelection objectSelection;
 };
 
-// A service of the host's run header.
-Host::RunService RunHeaderService(const Host::RUNDATA* rdPtr, std::size_t offset);
+// A value of the host's run header, or the type's default without a run header.
+template <class T>
+T ReadRunHeader(const void* rhPtr, std::size_t offset)
+{
+    T value{};
+    if (rhPtr)
+        std::memcpy(&value, static_cast<const std::uint8_t*>(rhPtr) + offset, sizeof value);
+    return value;
+}
+
+// A service of the host's run header. Inline: every dispatch reaches the host through it.
+inline Host::RunService RunHeaderService(const Host::RUNDATA* rdPtr, std::size_t offset)
+{
+    return ReadRunHeader<Host::RunService>(rdPtr->header.runHeader, offset);
+}
 
 }  // namespace Vantor::Ovik

@@ -10,15 +10,6 @@
 namespace Vantor::Ovik {
 namespace {
 
-template <class T>
-T ReadRunHeader(const void* rhPtr, std::size_t offset)
-{
-    T value{};
-    if (rhPtr)
-        std::memcpy(&value, static_cast<const std::uint8_t*>(rhPtr) + offset, sizeof value);
-    return value;
-}
-
 // Object-type list entries grew in later hosts; the host says which it uses, once.
 std::size_t ObjectListEntrySize()
 {
@@ -32,11 +23,6 @@ std::size_t ObjectListEntrySize()
 }
 
 }  // namespace
-
-Host::RunService RunHeaderService(const Host::RUNDATA* rdPtr, std::size_t offset)
-{
-    return ReadRunHeader<Host::RunService>(rdPtr->header.runHeader, offset);
-}
 
 ObjectSelection::ObjectSelection(void* rhPtr)
     : runHeader(rhPtr),

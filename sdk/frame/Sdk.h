@@ -6,6 +6,7 @@
 
 #include "sdk/definition/AceTables.h"
 #include "sdk/definition/JsonDocument.h"
+#include "sdk/dispatch/CallPlan.h"
 #include "sdk/dispatch/LinkedFunction.h"
 #include "sdk/host/HostRecords.h"
 
@@ -22,7 +23,9 @@ public:
 
     AceTables infos;
     std::vector<void*> actionJumps, conditionJumps, expressionJumps;  // one slot per entry, then null
+    // One slot per entry in each, alike in length: the dispatch checks a number against the plans only.
     std::vector<LinkedFunction> actionFunctions, conditionFunctions, expressionFunctions;
+    std::vector<CallPlan> actionPlans, conditionPlans, expressionPlans;  // how each entry's call reads
     Host::mV* mV;
 
 private:

@@ -10,6 +10,15 @@ Vantor::Ovik::SDK* SDK = nullptr;
 namespace Vantor::Ovik {
 namespace {
 
+std::vector<CallPlan> PlanCalls(AceKind kind, const std::vector<AceInfoRecord>& infos, const json_value& entries)
+{
+    std::vector<CallPlan> plans;
+    plans.reserve(infos.size());
+    for (std::size_t id = 0; id < infos.size(); ++id)
+        plans.push_back(PlanCall(kind, infos[id], Element(entries, id)));
+    return plans;
+}
+
 void FillJumpTable(std::vector<void*>& jumps, std::size_t count, void* routine)
 {
     jumps.assign(count, routine);
@@ -37,9 +46,12 @@ SDK::SDK(Host::mV* mV, JsonDocument document) : mV(mV), document_(std::move(docu
     FillJumpTable(actionJumps, infos.numActions, reinterpret_cast<void*>(&Ovik::Action));
     FillJumpTable(conditionJumps, infos.numConditions, reinterpret_cast<void*>(&Ovik::Condition));
     FillJumpTable(expressionJumps, infos.numExpressions, reinterpret_cast<void*>(&Ovik::Expression));
-    actionFunctions.resize(infos.numActions);
-    conditionFunctions.resize(infos.numConditions);
-    expressionFunctions.resize(infos.numExpressions);
+    actionPlans = PlanCalls(AceKind::Action, infos.actions, Member(language, "Actions"));
+    conditionPlans = PlanCalls(AceKind::Condition, infos.conditions, Member(language, "Conditions"));
+    expressionPlans = PlanCalls(AceKind::Expression, infos.expressions, Member(language, "Expressions"));
+    actionFunctions.resize(actionPlans.size());
+    conditionFunctions.resize(conditionPlans.size());
+    expressionFunctions.resize(expressionPlans.size());
 
     BuildMenus(language);
 }

@@ -14,8 +14,7 @@ namespace Vantor {
 
 static_assert(std::endian::native == std::endian::little, "stored blocks and both machines are little-endian");
 
-template <typename T>
-std::optional<T> ReadField(std::span<const std::uint8_t> bytes, std::size_t offset)
+template <typename T> std::optional<T> ReadField(std::span<const std::uint8_t> bytes, std::size_t offset)
 {
     static_assert(std::is_trivially_copyable_v<T>);
     if (offset > bytes.size() || bytes.size() - offset < sizeof(T))
@@ -25,8 +24,7 @@ std::optional<T> ReadField(std::span<const std::uint8_t> bytes, std::size_t offs
     return value;
 }
 
-template <typename T>
-void AppendField(std::vector<std::uint8_t>& bytes, const T& value)
+template <typename T> void AppendField(std::vector<std::uint8_t>& bytes, const T& value)
 {
     static_assert(std::is_trivially_copyable_v<T>);
     const auto* first = reinterpret_cast<const std::uint8_t*>(&value);

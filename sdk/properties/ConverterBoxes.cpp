@@ -17,27 +17,27 @@ Problem ReaderFailureBox(std::string_view readerName, std::string_view failure)
         failure = "unknown error";
     else if (IsWhiteSpace(failure.back()))
         failure.remove_suffix(1);
-    return Problem::Warning(std::string(kConversionTitle), std::string(readerName) + " converter encountered a failure: "
-                                                         + std::string(failure) + ". Delegating.");
+    return Problem::Warning(std::string(kConversionTitle),
+        std::string(readerName) + " converter encountered a failure: " + std::string(failure) + ". Delegating.");
 }
 
 Problem NoReadersBox(std::string_view projectName, bool quiet)
 {
     if (quiet)
         return Problem::Error("Property reading error",
-                        "Setting up " + std::string(projectName) + " object properties from JSON failed.");
+            "Setting up " + std::string(projectName) + " object properties from JSON failed.");
     return Problem::Error(std::string(kConversionTitle),
-                    "All " + std::string(projectName)
-                        + " property readers have failed. Your property data is corrupt beyond recovery or reset. "
-                          "Please re-add the object to frame.");
+        "All " + std::string(projectName)
+            + " property readers have failed. Your property data is corrupt beyond recovery or reset. "
+              "Please re-add the object to frame.");
 }
 
 Problem NoValueBox(std::size_t jsonIndex, std::string_view title)
 {
     return Problem::Error(std::string(kConversionTitle),
-                    "All converters have failed for property " + std::to_string(jsonIndex) + " (" + std::string(title)
-                        + "). Your property data is corrupt beyond recovery or reset. Please re-add the object to "
-                          "frame.");
+        "All converters have failed for property " + std::to_string(jsonIndex) + " (" + std::string(title)
+            + "). Your property data is corrupt beyond recovery or reset. Please re-add the object to "
+              "frame.");
 }
 
 Problem CheckboxFailureBox()

@@ -15,23 +15,23 @@ namespace {
 
 Problem TitleTooLongBox(std::size_t jsonIndex, std::string_view title)
 {
-    return Problem::Error("Property error", "Property " + std::to_string(jsonIndex) + " has a title of "
-                                          + std::to_string(title.size()) + " bytes, but at most "
-                                          + std::to_string(kLongestTitle) + " bytes of a title can be stored: \""
-                                          + std::string(title) + "\".");
+    return Problem::Error("Property error",
+        "Property " + std::to_string(jsonIndex) + " has a title of " + std::to_string(title.size())
+            + " bytes, but at most " + std::to_string(kLongestTitle) + " bytes of a title can be stored: \""
+            + std::string(title) + "\".");
 }
 
 Problem TooBigBox(std::size_t total)
 {
-    return Problem::Error("Properties too big", "New EDITDATA was too big to store all the initial properties; needed "
-                                              + std::to_string(total) + " bytes, but "
-                                              + std::to_string(kEditDataSizeLimit) + " is the maximum possible.");
+    return Problem::Error("Properties too big",
+        "New EDITDATA was too big to store all the initial properties; needed " + std::to_string(total) + " bytes, but "
+            + std::to_string(kEditDataSizeLimit) + " is the maximum possible.");
 }
 
 // One record per property, in JSON order. False when any property got none, after every
 // property the reader could still be asked about has had its boxes.
 bool AddRecords(const DefaultEditDataRequest& request, const JsonDefaultReader& reader, EditDataAssembler& assembler,
-                ResetList& resets, std::vector<Problem>& boxes)
+    ResetList& resets, std::vector<Problem>& boxes)
 {
     bool complete = true;
     for (std::size_t i = 0; i < ElementCount(request.properties); ++i) {
@@ -59,8 +59,8 @@ bool AddRecords(const DefaultEditDataRequest& request, const JsonDefaultReader& 
     return complete;
 }
 
-void SetCheckboxes(const DefaultEditDataRequest& request, const JsonDefaultReader& reader,
-                   EditDataAssembler& assembler, ResetList& resets, std::vector<Problem>& boxes)
+void SetCheckboxes(const DefaultEditDataRequest& request, const JsonDefaultReader& reader, EditDataAssembler& assembler,
+    ResetList& resets, std::vector<Problem>& boxes)
 {
     for (std::size_t i = 0; i < ElementCount(request.properties); ++i) {
         const ReaderReply reply = reader.GetPropertyCheckbox(i);

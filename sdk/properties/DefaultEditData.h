@@ -19,9 +19,9 @@ struct DefaultEditDataRequest {
     const _json_value& properties;  // the current language's "Properties"; JsonNone() when absent
     const EntryListSetNames& sets;
     std::string_view languageName;
-    std::string_view projectName;   // "Vantor Template" in Tonvale, "Velisse" in Velisse
-    bool quiet = false;             // the Quiet run context shows fewer boxes
-    std::uint32_t extId = 0;        // from the block being replaced; 0 when there is none
+    std::string_view projectName;  // "Vantor Template" in Tonvale, "Velisse" in Velisse
+    bool quiet = false;            // the Quiet run context shows fewer boxes
+    std::uint32_t extId = 0;       // from the block being replaced; 0 when there is none
     std::uint32_t oldExtMaxSize = 0;
 };
 

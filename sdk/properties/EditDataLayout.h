@@ -5,6 +5,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
+#include <string_view>
 #include <type_traits>
 
 namespace Vantor {
@@ -40,12 +42,18 @@ struct Properties {
         std::uint16_t setIndexSelected;
     };
 
+    // Run-time reads by title, for an Extension's constructor; the header must be the one at
+    // offset 20 of its EDITDATA. Defined by the Windows edge.
+    std::wstring GetPropertyStr(std::string_view title) const;
+    float GetPropertyNum(std::string_view title) const;
+    bool IsPropChecked(std::string_view title) const;
+
     std::uint32_t propVersion;  // kMarkerVnt2
     std::uint32_t hash;         // ~title hash
     std::uint32_t hashTypes;    // ~type hash
     std::uint16_t numProps;     // records stored, set copies included
     std::uint16_t reserved;
-    std::uint32_t sizeBytes;    // equals extSize
+    std::uint32_t sizeBytes;  // equals extSize
     // Edit time only: the address of the editor's visibility array; meaningless once stored.
     std::uint32_t visibleEditorProps;
     std::uint32_t visibleEditorPropsHigh;

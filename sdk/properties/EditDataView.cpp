@@ -35,7 +35,7 @@ std::string Num(std::size_t value) { return std::to_string(value); }
 Problem RecordOutsideBlock(std::size_t position, std::uint16_t numProps, std::size_t offset, std::size_t blockSize)
 {
     return Problem::Fatal("Stored property " + Num(position) + " of " + Num(numProps) + " at offset " + Num(offset)
-                        + " runs past the end of the " + Num(blockSize) + "-byte EDITDATA.\n");
+        + " runs past the end of the " + Num(blockSize) + "-byte EDITDATA.\n");
 }
 
 }  // namespace
@@ -61,7 +61,7 @@ HeaderLocation EditDataView::LocateProperties() const
     const bool inRange = offset && *offset >= kPropertiesOffset && *offset <= bytes_.size()
         && bytes_.size() - *offset >= sizeof(std::uint32_t);
 
-    HeaderLocation location{HeaderLocation::Outcome::Found, inRange ? *offset : kPropertiesOffset, {}};
+    HeaderLocation location {HeaderLocation::Outcome::Found, inRange ? *offset : kPropertiesOffset, {}};
     if (inRange && HasMarkerAt(*offset))
         return location;
     if (!inRange) {
@@ -82,12 +82,12 @@ Result<PropertiesView> EditDataView::PropertiesAt(std::size_t offset) const
     const auto layout = LayoutOfMarker(ReadField<std::uint32_t>(bytes_, offset));
     if (!layout)
         return Problem::Fatal("No Vantor smart properties header (VNT1 or VNT2) at offset " + Num(offset) + " of the "
-                            + Num(bytes_.size()) + "-byte EDITDATA.\n");
+            + Num(bytes_.size()) + "-byte EDITDATA.\n");
     const std::size_t headerSize = *layout == PropertiesLayout::Vnt2 ? sizeof(Properties) : sizeof(PropertiesV1);
     const auto header = ReadField<PropertiesV1>(bytes_, offset);  // the fields both layouts share
     if (!header || bytes_.size() - offset < headerSize)
-        return Problem::Fatal("The Vantor smart properties header at offset " + Num(offset) + " runs past the end of the "
-                            + Num(bytes_.size()) + "-byte EDITDATA.\n");
+        return Problem::Fatal("The Vantor smart properties header at offset " + Num(offset)
+            + " runs past the end of the " + Num(bytes_.size()) + "-byte EDITDATA.\n");
 
     PropertiesView view;
     view.bytes_ = bytes_;
@@ -100,8 +100,7 @@ Result<PropertiesView> EditDataView::PropertiesAt(std::size_t offset) const
     view.firstRecord_ = view.checkboxes_ + CheckboxBytes(view.numProps_);
     if (view.firstRecord_ > bytes_.size())
         return Problem::Fatal("The " + Num(CheckboxBytes(view.numProps_)) + " checkbox bytes of " + Num(view.numProps_)
-                            + " stored properties run past the end of the " + Num(bytes_.size())
-                            + "-byte EDITDATA.\n");
+            + " stored properties run past the end of the " + Num(bytes_.size()) + "-byte EDITDATA.\n");
     return view;
 }
 
@@ -109,21 +108,22 @@ Result<std::vector<RecordView>> PropertiesView::Records() const
 {
     const bool v2 = layout_ == PropertiesLayout::Vnt2;
     const std::size_t headSize = v2 ? sizeof(Properties::Data) : sizeof(PropertiesV1::Data);
-    const std::size_t nameSizeAt = v2 ? offsetof(Properties::Data, propNameSize) : offsetof(PropertiesV1::Data, propNameSize);
+    const std::size_t nameSizeAt
+        = v2 ? offsetof(Properties::Data, propNameSize) : offsetof(PropertiesV1::Data, propNameSize);
 
     std::vector<RecordView> records;
     records.reserve(numProps_);
     std::size_t offset = firstRecord_;
     for (std::size_t position = 0; position < numProps_; ++position) {
-        if (bytes_.size() - offset < headSize)  // offset never passes the end: see below
+        if (bytes_.size() - offset < headSize)  // offset <= size: checked for the start and every record
             return RecordOutsideBlock(position, numProps_, offset, bytes_.size());
         const std::span<const std::uint8_t> head = bytes_.subspan(offset, headSize);
         const std::uint32_t sizeBytes = *ReadField<std::uint32_t>(head, offsetof(Properties::Data, sizeBytes));
         const std::uint8_t nameSize = *ReadField<std::uint8_t>(head, nameSizeAt);
         if (sizeBytes < headSize + nameSize)
             return Problem::Fatal("Stored property " + Num(position) + " of " + Num(numProps_) + " at offset "
-                                + Num(offset) + " claims " + Num(sizeBytes) + " bytes, fewer than its head and its "
-                                + Num(nameSize) + "-byte title.\n");
+                + Num(offset) + " claims " + Num(sizeBytes) + " bytes, fewer than its head and its " + Num(nameSize)
+                + "-byte title.\n");
         if (bytes_.size() - offset < sizeBytes)
             return RecordOutsideBlock(position, numProps_, offset, bytes_.size());
 

@@ -33,8 +33,8 @@ struct HeaderLocation {
 
 // One stored record, as far as it lies inside the block.
 struct RecordView {
-    std::size_t position;     // in storage order, from 0
-    std::size_t offset;       // from the block start
+    std::size_t position;  // in storage order, from 0
+    std::size_t offset;    // from the block start
     std::uint32_t sizeBytes;
     std::uint16_t typeId;
     std::uint16_t jsonIndex;  // 'VNT1': the position

@@ -48,8 +48,7 @@ ReaderReply WithStatus(ReaderStatus status)
     return reply;
 }
 
-template <typename T>
-std::vector<std::uint8_t> BytesOf(const T& value)
+template <typename T> std::vector<std::uint8_t> BytesOf(const T& value)
 {
     std::vector<std::uint8_t> bytes;
     AppendField(bytes, value);
@@ -80,9 +79,11 @@ bool StoresNoValue(std::uint16_t typeId)
 
 }  // namespace
 
-JsonDefaultReader::JsonDefaultReader(const json_value& properties, const EntryListSetNames& sets,
-                                     std::string_view languageName)
-    : properties_(properties), sets_(sets), languageName_(languageName)
+JsonDefaultReader::JsonDefaultReader(
+    const json_value& properties, const EntryListSetNames& sets, std::string_view languageName)
+    : properties_(properties)
+    , sets_(sets)
+    , languageName_(languageName)
 {
 }
 
@@ -90,7 +91,8 @@ ReaderStatus JsonDefaultReader::Initialise(std::vector<Problem>& boxes) const
 {
     if (properties_.type == json_none || (IsArray(properties_) && ElementCount(properties_) <= kMostProperties))
         return ReaderStatus::Ok;
-    boxes.push_back(Problem::Error("Property error", "JSONPropertyReader: Properties is the wrong type, expected an array.\n"));
+    boxes.push_back(
+        Problem::Error("Property error", "JSONPropertyReader: Properties is the wrong type, expected an array.\n"));
     return ReaderStatus::Unsuitable;
 }
 
@@ -104,7 +106,7 @@ ReaderReply JsonDefaultReader::MissingOrNotObject(std::size_t index) const
 {
     if (index >= ElementCount(properties_))
         return Failure("JSONPropertyReader: no JSON item for property " + Num(index) + ", only "
-                       + Num(ElementCount(properties_)) + " items are stored");
+            + Num(ElementCount(properties_)) + " items are stored");
     return Failure("JSDNPropertyReader: Index " + Num(index) + " is not a json_object (but within Properties array)");
 }
 
@@ -143,8 +145,7 @@ ReaderReply JsonDefaultReader::TextDefault(const json_value& property, std::uint
     return Ok(typeId, std::vector<std::uint8_t>(text.begin(), text.end()), true);
 }
 
-ReaderReply JsonDefaultReader::IntegerDefault(const json_value& property, std::size_t index,
-                                              std::uint16_t typeId) const
+ReaderReply JsonDefaultReader::IntegerDefault(const json_value& property, std::size_t index, std::uint16_t typeId) const
 {
     const json_value& value = Member(property, "DefaultState");
     if (!IsInteger(value))
@@ -152,21 +153,21 @@ ReaderReply JsonDefaultReader::IntegerDefault(const json_value& property, std::s
     const std::int64_t number = Integer(value);
     if (number < std::numeric_limits<std::int32_t>::min() || number > std::numeric_limits<std::int32_t>::max())
         return Failure(ItemText(property, index) + " has default value that can't be stored in 32-bit int (value is "
-                       + std::to_string(number) + ").");
+            + std::to_string(number) + ").");
     return Ok(typeId, BytesOf(static_cast<std::int32_t>(number)), true);
 }
 
-ReaderReply JsonDefaultReader::ComboDefault(const json_value& property, std::size_t index, std::uint16_t typeId,
-                                            std::vector<Problem>& boxes) const
+ReaderReply JsonDefaultReader::ComboDefault(
+    const json_value& property, std::size_t index, std::uint16_t typeId, std::vector<Problem>& boxes) const
 {
     const json_value& items = Member(property, "Items");
     if (const EntryListSet* set = FindEntryListSet(sets_, index)) {
         if (items.type != json_none)
-            boxes.push_back(Problem::Error("Property error", "JSONPropertyReader: combo box name list "
-                                                           + std::string(Text(Member(property, "Title")))
-                                                           + " has Items, which should not be used for a property "
-                                                             "set name list."));
-        const Properties::RuntimePropSet head{kSetIndicator, 1, set->endItem, set->startItem, set->entryName, 0};
+            boxes.push_back(Problem::Error("Property error",
+                "JSONPropertyReader: combo box name list " + std::string(Text(Member(property, "Title")))
+                    + " has Items, which should not be used for a property "
+                      "set name list."));
+        const Properties::RuntimePropSet head {kSetIndicator, 1, set->endItem, set->startItem, set->entryName, 0};
         std::vector<std::uint8_t> value = BytesOf(head);
         value.insert(value.end(), set->setName.begin(), set->setName.end());
         return Ok(typeId, std::move(value), true);
@@ -177,7 +178,7 @@ ReaderReply JsonDefaultReader::ComboDefault(const json_value& property, std::siz
     const std::string_view text = DefaultText(property);
     if (text.size() > kLongestDefaultText)
         return WithStatus(ReaderStatus::Unsuitable);
-    std::vector<std::uint8_t> value{kListIndicator};
+    std::vector<std::uint8_t> value {kListIndicator};
     value.insert(value.end(), text.begin(), text.end());
     return Ok(typeId, std::move(value), true);
 }
@@ -193,8 +194,7 @@ ReaderReply JsonDefaultReader::SizeDefault(const json_value& property) const
     return Ok(kSize, std::move(value), true);
 }
 
-ReaderReply JsonDefaultReader::FloatDefault(const json_value& property, std::size_t index,
-                                            std::uint16_t typeId) const
+ReaderReply JsonDefaultReader::FloatDefault(const json_value& property, std::size_t index, std::uint16_t typeId) const
 {
     const json_value& value = Member(property, "DefaultState");
     if (value.type != json_double)
@@ -211,7 +211,7 @@ ReaderReply JsonDefaultReader::ImageListDefault(const json_value& property, std:
     const auto count = static_cast<std::uint16_t>(Integer(Member(property, "NumImages")));
     std::vector<std::uint8_t> value;
     AppendField(value, count);
-    value.resize(value.size() + 2 * std::size_t{count}, 0);
+    value.resize(value.size() + 2 * std::size_t {count}, 0);
     return Ok(kImageList, std::move(value), true);
 }
 
@@ -225,7 +225,7 @@ ReaderReply JsonDefaultReader::GetPropertyCheckbox(std::size_t index) const
         const json_value& state = Member(property, "DefaultState");
         if (!IsBoolean(state))
             return Failure("JSONPropertyReader: DefaultState is not set for checkbox property. Property " + title
-                           + ", ID " + Num(index) + " (language " + languageName_ + "). Erroring.\n");
+                + ", ID " + Num(index) + " (language " + languageName_ + "). Erroring.\n");
         return Checked(Boolean(state));
     }
     const int key = MemberIndex(property, "CheckboxDefaultState");
@@ -234,7 +234,8 @@ ReaderReply JsonDefaultReader::GetPropertyCheckbox(std::size_t index) const
     const json_value& state = MemberValue(property, static_cast<std::size_t>(key));
     if (!IsBoolean(state))
         return Failure("JSONPropertyReader: the CheckboxDefaultState is not set for property with checkbox flag. "
-                       "Property " + title + ", ID " + Num(index) + " (language " + languageName_ + "). Erroring.\n");
+                       "Property "
+            + title + ", ID " + Num(index) + " (language " + languageName_ + "). Erroring.\n");
     return Checked(Boolean(state));
 }
 

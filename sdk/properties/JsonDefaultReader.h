@@ -25,11 +25,11 @@ enum class ReaderStatus : std::uint32_t {
 
 struct ReaderReply {
     ReaderStatus status = ReaderStatus::Pass;
-    std::uint16_t typeId = 0;          // Ok from GetProperty: the record's type
-    std::vector<std::uint8_t> value;   // Ok from GetProperty: the stored value bytes
-    std::int32_t checkbox = -1;        // Ok from GetPropertyCheckbox: 0 or 1
-    bool isDefault = false;            // Ok: a default went in, so the property counts as reset
-    std::string failure;               // Failure: the text the chain shows
+    std::uint16_t typeId = 0;         // Ok from GetProperty: the record's type
+    std::vector<std::uint8_t> value;  // Ok from GetProperty: the stored value bytes
+    std::int32_t checkbox = -1;       // Ok from GetPropertyCheckbox: 0 or 1
+    bool isDefault = false;           // Ok: a default went in, so the property counts as reset
+    std::string failure;              // Failure: the text the chain shows
 };
 
 class JsonDefaultReader {
@@ -52,8 +52,8 @@ private:
     ReaderReply MissingOrNotObject(std::size_t index) const;
     ReaderReply TextDefault(const _json_value& property, std::uint16_t typeId) const;
     ReaderReply IntegerDefault(const _json_value& property, std::size_t index, std::uint16_t typeId) const;
-    ReaderReply ComboDefault(const _json_value& property, std::size_t index, std::uint16_t typeId,
-                             std::vector<Problem>& boxes) const;
+    ReaderReply ComboDefault(
+        const _json_value& property, std::size_t index, std::uint16_t typeId, std::vector<Problem>& boxes) const;
     ReaderReply SizeDefault(const _json_value& property) const;
     ReaderReply FloatDefault(const _json_value& property, std::size_t index, std::uint16_t typeId) const;
     ReaderReply ImageListDefault(const _json_value& property, std::size_t index) const;

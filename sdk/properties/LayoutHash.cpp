@@ -19,8 +19,7 @@ std::string LowerAscii(std::string_view text)
 }
 
 // Calls visit(title, typeId) for every property that takes part in the hashes.
-template <typename Visit>
-void ForEachHashedProperty(const json_value& properties, Visit visit)
+template <typename Visit> void ForEachHashedProperty(const json_value& properties, Visit visit)
 {
     for (std::size_t i = 0; i < ElementCount(properties); ++i) {
         const json_value& property = Element(properties, i);
@@ -46,9 +45,8 @@ std::uint32_t Fnv1a32(std::string_view bytes)
 std::string TitleHashText(const json_value& properties)
 {
     std::string text;
-    ForEachHashedProperty(properties, [&](std::string_view title, const std::string& id) {
-        text += LowerAscii(title) + "|" + id + " | ";
-    });
+    ForEachHashedProperty(properties,
+        [&](std::string_view title, const std::string& id) { text += LowerAscii(title) + "|" + id + " | "; });
     return text;
 }
 

@@ -10,7 +10,7 @@ namespace Vantor {
 
 struct Problem {
     enum class Kind {
-        Fatal,       // log line, "Fatal error" box, end of the process
+        Fatal,  // log line, "Fatal error" box, end of the process
         ErrorBox,
         WarningBox,
     };
@@ -31,11 +31,16 @@ struct Problem {
 
 // A value, or the problem that replaced it. After a box the caller goes on with the
 // operation's neutral answer (no record, "", 0.0, false); after Fatal it goes no further.
-template <typename T>
-class Result {
+template <typename T> class Result {
 public:
-    Result(T value) : state_(std::move(value)) {}
-    Result(Problem problem) : state_(std::move(problem)) {}
+    Result(T value)
+        : state_(std::move(value))
+    {
+    }
+    Result(Problem problem)
+        : state_(std::move(problem))
+    {
+    }
 
     bool ok() const { return state_.index() == 0; }
     const T& value() const& { return std::get<0>(state_); }

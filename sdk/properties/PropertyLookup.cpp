@@ -17,11 +17,11 @@ using OptionalRecord = std::optional<RecordView>;
 Problem InvalidId(std::size_t id, bool isJsonIndex)
 {
     return Problem::Fatal("Looking up invalid prop ID " + std::to_string(id)
-                        + " (is JSON index = " + (isJsonIndex ? "yes" : "no") + ").\n");
+        + " (is JSON index = " + (isJsonIndex ? "yes" : "no") + ").\n");
 }
 
-Result<RecordView> RecordAt(const std::vector<RecordView>& records, PropertiesLayout layout, std::size_t id,
-                            bool isJsonIndex)
+Result<RecordView> RecordAt(
+    const std::vector<RecordView>& records, PropertiesLayout layout, std::size_t id, bool isJsonIndex)
 {
     if (isJsonIndex) {
         const Result<SetAwareMatch> match = FindByJsonIndex(records, layout, id);
@@ -49,41 +49,40 @@ Result<std::uint16_t> FindByTitle(const PropertiesView& view, std::string_view o
     for (const RecordView& record : records.value())
         if (record.title == title)
             return record.jsonIndex;
-    return Problem::Fatal(std::string(operation) + "() error; property name \"" + std::string(title)
-                        + "\" does not exist.\n");
+    return Problem::Fatal(
+        std::string(operation) + "() error; property name \"" + std::string(title) + "\" does not exist.\n");
 }
 
-Result<OptionalRecord> DataAt(const PropertiesView& view, const PropertyDefinition& definition, std::size_t id,
-                              bool isJsonIndex)
+Result<OptionalRecord> DataAt(
+    const PropertiesView& view, const PropertyDefinition& definition, std::size_t id, bool isJsonIndex)
 {
     if (!IsArray(definition.properties))
-        return Problem::Error(std::string(kPrematureTitle), "Internal_DataAt() const called for prop ID "
-                                                          + std::to_string(id)
-                                                          + " without JSON properties being valid.");
+        return Problem::Error(std::string(kPrematureTitle),
+            "Internal_DataAt() const called for prop ID " + std::to_string(id)
+                + " without JSON properties being valid.");
     const Result<std::vector<RecordView>> records = view.Records();
     if (!records.ok())
         return records.problem();
     // By position, the JSON property is the one the record itself names.
     if (isJsonIndex && IsValuelessProperty(definition.properties, id))
-        return OptionalRecord{};
+        return OptionalRecord {};
     const Result<RecordView> record = RecordAt(records.value(), view.Layout(), id, isJsonIndex);
     if (!record.ok())
         return record.problem();
     if (!isJsonIndex && IsValuelessProperty(definition.properties, record.value().jsonIndex))
-        return OptionalRecord{};
-    return OptionalRecord{record.value()};
+        return OptionalRecord {};
+    return OptionalRecord {record.value()};
 }
 
-Result<RecordView> DataAtForChange(const PropertiesView& view, const PropertyDefinition& definition,
-                                   std::size_t id, bool isJsonIndex)
+Result<RecordView> DataAtForChange(
+    const PropertiesView& view, const PropertyDefinition& definition, std::size_t id, bool isJsonIndex)
 {
     if (id >= view.NumProps())
         return InvalidId(id, isJsonIndex);
     if (!IsArray(definition.properties))
-        return Problem::Error(std::string(kPrematureTitle), "Internal_DataAt() called for prop ID " + std::to_string(id)
-                                                          + " without Vantor_Props for language "
-                                                          + std::string(definition.languageName)
-                                                          + " being valid.");
+        return Problem::Error(std::string(kPrematureTitle),
+            "Internal_DataAt() called for prop ID " + std::to_string(id) + " without Vantor_Props for language "
+                + std::string(definition.languageName) + " being valid.");
     const Result<std::vector<RecordView>> records = view.Records();
     if (!records.ok())
         return records.problem();
@@ -94,7 +93,7 @@ Result<bool> CheckboxOfJsonIndex(const PropertiesView& view, std::size_t jsonInd
 {
     if (jsonIndex >= view.NumProps())
         return Problem::Fatal("Can't read property checkbox for property ID " + std::to_string(jsonIndex)
-                            + ", the valid ID range is 0 to " + std::to_string(view.NumProps()) + ".\n");
+            + ", the valid ID range is 0 to " + std::to_string(view.NumProps()) + ".\n");
     std::size_t position = jsonIndex;
     if (view.Layout() == PropertiesLayout::Vnt2) {
         const Result<std::vector<RecordView>> records = view.Records();

@@ -27,12 +27,12 @@ Result<std::uint16_t> FindByTitle(const PropertiesView& view, std::string_view o
 
 // Read-only Internal_DataAt: no record (and no message) for a value-less property.
 // id is a JSON index (set-aware) or a record position.
-Result<std::optional<RecordView>> DataAt(const PropertiesView& view, const PropertyDefinition& definition,
-                                         std::size_t id, bool isJsonIndex);
+Result<std::optional<RecordView>> DataAt(
+    const PropertiesView& view, const PropertyDefinition& definition, std::size_t id, bool isJsonIndex);
 // Modifying Internal_DataAt: id must be below numProps; value-less properties are found
 // too. The record's offsets index the caller's block, which the caller may rewrite.
-Result<RecordView> DataAtForChange(const PropertiesView& view, const PropertyDefinition& definition,
-                                   std::size_t id, bool isJsonIndex);
+Result<RecordView> DataAtForChange(
+    const PropertiesView& view, const PropertyDefinition& definition, std::size_t id, bool isJsonIndex);
 
 // 'VNT2': the bit of the record the set-aware lookup finds; 'VNT1': bit jsonIndex.
 Result<bool> CheckboxOfJsonIndex(const PropertiesView& view, std::size_t jsonIndex);

@@ -1,6 +1,7 @@
 #include "sdk/properties/PropertySetLookup.h"
 
 #include <algorithm>
+#include <span>
 #include <string>
 
 #include "sdk/properties/ByteFields.h"
@@ -19,8 +20,7 @@ std::uint16_t SetField(std::span<const std::uint8_t> value, std::size_t offset)
 Problem NotFound(std::size_t jsonIndex, std::size_t position, std::size_t stored)
 {
     return Problem::Fatal("Couldn't find property of JSON ID " + std::to_string(jsonIndex) + ", hit property "
-                        + std::to_string(std::min(position, stored)) + " of " + std::to_string(stored)
-                        + " stored.\n");
+        + std::to_string(std::min(position, stored)) + " of " + std::to_string(stored) + " stored.\n");
 }
 
 }  // namespace
@@ -31,21 +31,23 @@ bool HeadsPropertySet(const RecordView& record, PropertiesLayout layout)
         && record.value[0] == kSetIndicator;
 }
 
-std::optional<PropertySetRecord> DecodePropertySet(std::span<const std::uint8_t> value)
+Result<PropertySetRecord> ReadPropertySet(const RecordView& list)
 {
+    const std::span<const std::uint8_t> value = list.value;
     if (value.size() < sizeof(SetHead))
-        return std::nullopt;
+        return Problem::Fatal("Stored property " + std::to_string(list.position) + " is a property set list holding "
+            + std::to_string(value.size()) + " bytes, fewer than the " + std::to_string(sizeof(SetHead))
+            + " of a set record.\n");
     const auto* name = reinterpret_cast<const char*>(value.data() + sizeof(SetHead));
-    return PropertySetRecord{SetField(value, offsetof(SetHead, numRepeats)),
-                             SetField(value, offsetof(SetHead, lastSetJSONPropIndex)),
-                             SetField(value, offsetof(SetHead, firstSetJSONPropIndex)),
-                             SetField(value, offsetof(SetHead, setNameJSONPropIndex)),
-                             SetField(value, offsetof(SetHead, setIndexSelected)),
-                             std::string_view(name, value.size() - sizeof(SetHead))};
+    return PropertySetRecord {SetField(value, offsetof(SetHead, numRepeats)),
+        SetField(value, offsetof(SetHead, lastSetJSONPropIndex)),
+        SetField(value, offsetof(SetHead, firstSetJSONPropIndex)),
+        SetField(value, offsetof(SetHead, setNameJSONPropIndex)), SetField(value, offsetof(SetHead, setIndexSelected)),
+        std::string_view(name, value.size() - sizeof(SetHead))};
 }
 
-Result<SetAwareMatch> FindByJsonIndex(const std::vector<RecordView>& records, PropertiesLayout layout,
-                                      std::size_t jsonIndex)
+Result<SetAwareMatch> FindByJsonIndex(
+    const std::vector<RecordView>& records, PropertiesLayout layout, std::size_t jsonIndex)
 {
     const std::size_t stored = records.size();
     std::optional<PropertySetRecord> current;
@@ -53,32 +55,32 @@ Result<SetAwareMatch> FindByJsonIndex(const std::vector<RecordView>& records, Pr
     while (i < stored) {
         const RecordView& record = records[i];
         if (record.jsonIndex == jsonIndex)
-            return SetAwareMatch{record, current};
+            return SetAwareMatch {record, current};
         if (!HeadsPropertySet(record, layout)) {
             ++i;
             continue;
         }
-        const auto set = DecodePropertySet(record.value);
-        if (!set)
-            return Problem::Fatal("Stored property " + std::to_string(i) + " is a property set list holding "
-                                + std::to_string(record.value.size()) + " bytes, fewer than the "
-                                + std::to_string(sizeof(SetHead)) + " of a set record.\n");
-        if (jsonIndex > set->lastSetJSONPropIndex) {
+        const Result<PropertySetRecord> read = ReadPropertySet(record);
+        if (!read.ok())
+            return read.problem();
+        const PropertySetRecord& set = read.value();
+        if (jsonIndex > set.lastSetJSONPropIndex) {
             // Step over the set: the sought property lies behind it.
             do
                 ++i;
-            while (i < stored && records[i].jsonIndex != set->lastSetJSONPropIndex);
+            while (i < stored && records[i].jsonIndex != set.lastSetJSONPropIndex);
             current.reset();
             ++i;
-        } else if (jsonIndex < set->firstSetJSONPropIndex) {
+        } else if (jsonIndex < set.firstSetJSONPropIndex) {
             current.reset();
             ++i;
         } else {
             current = set;
             // Entry k starts behind the k-th record that ends an entry.
-            for (std::size_t ends = 0; ends < set->setIndexSelected && i < stored;)
-                if (++i < stored && records[i].jsonIndex == set->lastSetJSONPropIndex)
+            for (std::size_t ends = 0; ends < set.setIndexSelected && i < stored;)
+                if (++i < stored && records[i].jsonIndex == set.lastSetJSONPropIndex)
                     ++ends;
+            ++i;
         }
     }
     return NotFound(jsonIndex, i, stored);

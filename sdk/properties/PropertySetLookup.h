@@ -5,7 +5,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
-#include <span>
 #include <string_view>
 #include <vector>
 
@@ -27,8 +26,9 @@ struct PropertySetRecord {
 // A 'VNT2' combo box whose value begins with 'S'. 'VNT1' combo values have no indicator,
 // so an item text beginning with S is not mistaken for a set there.
 bool HeadsPropertySet(const RecordView& record, PropertiesLayout layout);
-// None when the value is shorter than the set record's fixed part.
-std::optional<PropertySetRecord> DecodePropertySet(std::span<const std::uint8_t> value);
+// The set record of a list that heads a set; Fatal when its value is shorter than the
+// record's fixed part.
+Result<PropertySetRecord> ReadPropertySet(const RecordView& list);
 
 struct SetAwareMatch {
     RecordView record;                     // record.position: its place in storage
@@ -38,7 +38,7 @@ struct SetAwareMatch {
 // records: all of a block's records (PropertiesView::Records). A JSON index that no
 // record holds, a set record too short to read, or a selection past the stored entries
 // ends in a Fatal problem, never in a read past the records.
-Result<SetAwareMatch> FindByJsonIndex(const std::vector<RecordView>& records, PropertiesLayout layout,
-                                      std::size_t jsonIndex);
+Result<SetAwareMatch> FindByJsonIndex(
+    const std::vector<RecordView>& records, PropertiesLayout layout, std::size_t jsonIndex);
 
 }  // namespace Vantor

@@ -4,13 +4,12 @@
 #include <cstring>
 
 #include "sdk/diagnostics/Boxes.h"
+#include "sdk/properties/EditDataLayout.h"
 
 namespace Vantor {
 namespace {
 
-constexpr std::size_t kPropsOffset = 20;
-constexpr std::size_t kVisibilitySlotOffset = kPropsOffset + 20;
-constexpr std::uint32_t kMarkerVnt2 = 0x564E5432;
+constexpr std::size_t kVisibilitySlotOffset = kPropertiesOffset + offsetof(Properties, visibleEditorProps);
 
 }  // namespace
 
@@ -23,8 +22,8 @@ void CheckLoadedBlock(void* edPtr)
     std::memcpy(&size, block, sizeof size);
 
     std::uint32_t marker = 0;
-    if (size >= kPropsOffset + sizeof marker)
-        std::memcpy(&marker, block + kPropsOffset, sizeof marker);
+    if (size >= kPropertiesOffset + sizeof marker)
+        std::memcpy(&marker, block + kPropertiesOffset, sizeof marker);
     if (marker != kMarkerVnt2)
         ErrorBox(L"Vantor property error", L"Vantor smart properties were not created correctly.");
 

@@ -90,7 +90,7 @@ TEST_F(LifecycleFatal, LinkingANumberTheDefinitionLacksEndsTheProcess)
             StandinHost::Recorder::Instance().SetEcho(true);
             session.CreateObject();
         },
-        ::testing::ExitedWithCode(kFatalExitCode), "LinkAction\\(\\) was given action ID 99, but the JSON only has 6 actions");
+        ::testing::ExitedWithCode(kFatalExitCode), "LinkAction\\(\\) was given action ID 99, but the JSON only has 8 actions");
 }
 
 TEST_F(LifecycleFatal, LinkingAMemberWithTheWrongParameterCountEndsTheProcess)

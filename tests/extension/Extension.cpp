@@ -28,6 +28,10 @@ Extension::Extension(Vantor::Host::RUNDATA* rdPtr, void* edPtr, void* cobPtr) : 
     LinkAction(2, &Extension::ThreeTexts);
     LinkAction(3, &Extension::EveryKind);
     LinkAction(4, &Extension::NoParameters);
+    LinkAction(6, &Extension::BenchTwoIntegers);
+    LinkAction(7, &Extension::BenchFloatAndText);
+    LinkCondition(5, &Extension::BenchCondition);
+    LinkExpression(5, &Extension::BenchHalf);
     LinkCondition(0, &Extension::IsValue);
     LinkCondition(1, &Extension::Compare);
     LinkCondition(2, &Extension::ObjectSelected);
@@ -115,4 +119,24 @@ const wchar_t* Extension::Echo(const wchar_t* text)
 {
     Record(L"Echo(%s)", text);
     return Runtime.CopyString(text);
+}
+
+void Extension::BenchTwoIntegers(int a, int b)
+{
+    benchSink += static_cast<std::uint32_t>(a + b);
+}
+
+void Extension::BenchFloatAndText(float x, const wchar_t* text)
+{
+    benchSink += static_cast<std::uint32_t>(x) + text[0];
+}
+
+bool Extension::BenchCondition(int value)
+{
+    return (benchSink += static_cast<std::uint32_t>(value)) & 1;
+}
+
+float Extension::BenchHalf(float value)
+{
+    return value / 2;
 }

@@ -29,5 +29,12 @@ public:
     float Half(float value);
     const wchar_t* Echo(const wchar_t* text);
 
+    // Members for the dispatch benchmark: as little work as a member can do.
+    void BenchTwoIntegers(int a, int b);
+    void BenchFloatAndText(float x, const wchar_t* text);
+    bool BenchCondition(int value);
+    float BenchHalf(float value);
+
     int handled = 0;
+    std::uint32_t benchSink = 0;
 };

@@ -20,7 +20,7 @@ using Outcome = HeaderLocation::Outcome;
 std::vector<std::uint8_t> OneRecordBlock()
 {
     EditDataAssembler assembler;
-    const std::vector<std::uint8_t> value{'x'};
+    const std::vector<std::uint8_t> value {'x'};
     EXPECT_TRUE(assembler.AddRecord(5, 0, "A", value));
     return assembler.Finish({1, 2}, 0, 0);
 }
@@ -92,8 +92,8 @@ TEST(PropertyBlockView, WrongMarkerInRangeFallsBackNearTheEnd)
     ASSERT_EQ(location.boxes.size(), 1u);
     EXPECT_EQ(location.boxes[0].kind, Problem::Kind::ErrorBox);
     EXPECT_EQ(location.boxes[0].title, "Vantor offset invalid");
-    EXPECT_EQ(location.boxes[0].text,
-              "Vantor smart properties was not found in edittime data. The MFA is likely corrupt.");
+    EXPECT_EQ(
+        location.boxes[0].text, "Vantor smart properties was not found in edittime data. The MFA is likely corrupt.");
     // Nothing usable sits at the fallback either.
     EXPECT_FALSE(EditDataView(block.data(), block.size()).PropertiesAt(location.offset).ok());
 }
@@ -111,7 +111,7 @@ TEST(PropertyBlockView, OffsetOutOfRangeWarnsAndTriesTwenty)
         EXPECT_EQ(location.boxes[0].kind, Problem::Kind::WarningBox);
         EXPECT_EQ(location.boxes[0].title, "Old Vantor props");
         EXPECT_EQ(location.boxes[0].text,
-                  "Vantor smart props offset not found. Falling back to default. Resetting properties recommended.");
+            "Vantor smart props offset not found. Falling back to default. Resetting properties recommended.");
     }
     // The last position whose marker still fits is in range.
     std::vector<std::uint8_t> block = OneRecordBlock();
@@ -127,7 +127,7 @@ TEST(PropertyBlockView, NoHeaderAnywhereGivesBothBoxes)
     HeaderLocation location = Locate(block);
     EXPECT_EQ(location.outcome, Outcome::NotFound);
     EXPECT_EQ(location.offset, 32u);
-    EXPECT_EQ(BoxTitles(location), (std::vector<std::string>{"Old Vantor props", "Vantor offset invalid"}));
+    EXPECT_EQ(BoxTitles(location), (std::vector<std::string> {"Old Vantor props", "Vantor offset invalid"}));
 
     // Blocks too short for any header: the fallback never goes below 20 or wraps.
     const std::vector<std::uint8_t> whole = OneRecordBlock();
@@ -136,7 +136,7 @@ TEST(PropertyBlockView, NoHeaderAnywhereGivesBothBoxes)
         const std::vector<std::uint8_t> shortBlock(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(size));
         location = EditDataView(shortBlock.data(), shortBlock.size()).LocateProperties();
         EXPECT_EQ(location.offset, 20u);
-        EXPECT_EQ(BoxTitles(location), (std::vector<std::string>{"Old Vantor props", "Vantor offset invalid"}));
+        EXPECT_EQ(BoxTitles(location), (std::vector<std::string> {"Old Vantor props", "Vantor offset invalid"}));
     }
     EXPECT_EQ(EditDataView(nullptr, 100).LocateProperties().outcome, Outcome::NotFound);
 }
@@ -144,18 +144,20 @@ TEST(PropertyBlockView, NoHeaderAnywhereGivesBothBoxes)
 TEST(PropertyBlockView, HeaderMustFitTheBlock)
 {
     const std::vector<std::uint8_t> block = OneRecordBlock();
-    EXPECT_EQ(RecordProblem(block, 47), "The Vantor smart properties header at offset 20 runs past the end of the "
-                                        "47-byte EDITDATA.\n");
-    EXPECT_EQ(RecordProblem(block, 23), "No Vantor smart properties header (VNT1 or VNT2) at offset 20 of the 23-byte "
-                                        "EDITDATA.\n");
+    EXPECT_EQ(RecordProblem(block, 47),
+        "The Vantor smart properties header at offset 20 runs past the end of the "
+        "47-byte EDITDATA.\n");
+    EXPECT_EQ(RecordProblem(block, 23),
+        "No Vantor smart properties header (VNT1 or VNT2) at offset 20 of the 23-byte "
+        "EDITDATA.\n");
     std::vector<std::uint8_t> foreign = block;
     std::memcpy(foreign.data() + 20, "RIFF", 4);
     EXPECT_EQ(RecordProblem(foreign, foreign.size()),
-              "No Vantor smart properties header (VNT1 or VNT2) at offset 20 of the 60-byte EDITDATA.\n");
+        "No Vantor smart properties header (VNT1 or VNT2) at offset 20 of the 60-byte EDITDATA.\n");
     std::vector<std::uint8_t> crowded = block;
     Put16(crowded, 32, 200);  // 25 checkbox bytes cannot fit
     EXPECT_EQ(RecordProblem(crowded, crowded.size()),
-              "The 25 checkbox bytes of 200 stored properties run past the end of the 60-byte EDITDATA.\n");
+        "The 25 checkbox bytes of 200 stored properties run past the end of the 60-byte EDITDATA.\n");
     const auto problem = EditDataView(foreign.data(), foreign.size()).PropertiesAt(20).problem();
     EXPECT_EQ(problem.kind, Problem::Kind::Fatal);
 }
@@ -168,7 +170,7 @@ TEST(PropertyBlockView, RecordSizesThatLieEndTheWalk)
     std::vector<std::uint8_t> lie = block;
     Put32(lie, 49, 8);
     EXPECT_EQ(RecordProblem(lie, lie.size()),
-              "Stored property 0 of 1 at offset 49 claims 8 bytes, fewer than its head and its 1-byte title.\n");
+        "Stored property 0 of 1 at offset 49 claims 8 bytes, fewer than its head and its 1-byte title.\n");
     Put32(lie, 49, 9);
     EXPECT_NE(RecordProblem(lie, lie.size()), "");
     Put32(lie, 49, 0);
@@ -176,12 +178,12 @@ TEST(PropertyBlockView, RecordSizesThatLieEndTheWalk)
     lie = block;
     lie[57] = 255;  // the title would run far past the record
     EXPECT_EQ(RecordProblem(lie, lie.size()),
-              "Stored property 0 of 1 at offset 49 claims 11 bytes, fewer than its head and its 255-byte title.\n");
+        "Stored property 0 of 1 at offset 49 claims 11 bytes, fewer than its head and its 255-byte title.\n");
     for (std::uint32_t size : {12u, 1000u, 0x7FFFFFFFu, 0xFFFFFFFFu}) {
         lie = block;
         Put32(lie, 49, size);
         EXPECT_EQ(RecordProblem(lie, lie.size()),
-                  "Stored property 0 of 1 at offset 49 runs past the end of the 60-byte EDITDATA.\n")
+            "Stored property 0 of 1 at offset 49 runs past the end of the 60-byte EDITDATA.\n")
             << size;
     }
 }
@@ -192,20 +194,21 @@ TEST(PropertyBlockView, CountsAndTotalSizesThatLie)
     std::vector<std::uint8_t> more = block;
     Put16(more, 32, 2);
     EXPECT_EQ(RecordProblem(more, more.size()),
-              "Stored property 1 of 2 at offset 60 runs past the end of the 60-byte EDITDATA.\n");
+        "Stored property 1 of 2 at offset 60 runs past the end of the 60-byte EDITDATA.\n");
 
     // extSize cuts the view when it is smaller than the real block, and is ignored when larger.
     std::vector<std::uint8_t> shorter = block;
     Put32(shorter, 0, 59);
     EXPECT_EQ(RecordProblem(shorter, shorter.size()),
-              "Stored property 0 of 1 at offset 49 runs past the end of the 59-byte EDITDATA.\n");
+        "Stored property 0 of 1 at offset 49 runs past the end of the 59-byte EDITDATA.\n");
     EXPECT_EQ(EditDataView(shorter.data(), shorter.size()).Bytes().size(), 59u);
     std::vector<std::uint8_t> larger = block;
     Put32(larger, 0, 100000);
     EXPECT_EQ(RecordProblem(larger, larger.size()), "");
     EXPECT_EQ(EditDataView(larger.data(), larger.size()).Bytes().size(), 60u);
-    EXPECT_EQ(RecordProblem(block, 59), "Stored property 0 of 1 at offset 49 runs past the end of the 59-byte "
-                                        "EDITDATA.\n");
+    EXPECT_EQ(RecordProblem(block, 59),
+        "Stored property 0 of 1 at offset 49 runs past the end of the 59-byte "
+        "EDITDATA.\n");
 
     // Fewer records counted than stored: the rest is not read.
     std::vector<std::uint8_t> fewer = block;

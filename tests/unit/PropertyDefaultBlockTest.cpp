@@ -35,7 +35,7 @@ struct Built {
         EXPECT_TRUE(props.ok());
         auto records = props.value().Records();
         EXPECT_TRUE(records.ok());
-        return records.ok() ? records.value() : std::vector<RecordView>{};
+        return records.ok() ? records.value() : std::vector<RecordView> {};
     }
     std::vector<std::uint8_t> Value(std::size_t position) const
     {
@@ -52,7 +52,7 @@ struct Built {
 };
 
 Built Build(const std::string& json, const EntryListSetNames& sets = {}, bool quiet = false, std::uint32_t extId = 0,
-            std::uint32_t oldExtMaxSize = 0)
+    std::uint32_t oldExtMaxSize = 0)
 {
     Built built;
     built.document = JsonDocument::Parse(json);
@@ -160,7 +160,7 @@ TEST(PropertyDefaultBlock, EveryStorableTypeGetsItsValueAndTheSizeAgrees)
     EXPECT_EQ(b.Value(17), Concat(Int32(640), Int32(480)));
     EXPECT_EQ(b.Value(18), Float32(0.5f));
     EXPECT_EQ(b.Value(19), Float32(-2.25f));
-    EXPECT_EQ(b.Value(20), (std::vector<std::uint8_t>{3, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(b.Value(20), (std::vector<std::uint8_t> {3, 0, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(records[23].title, "Tick");
     EXPECT_TRUE(records[23].value.empty());
     for (std::size_t i = 0; i < records.size(); ++i)
@@ -168,7 +168,7 @@ TEST(PropertyDefaultBlock, EveryStorableTypeGetsItsValueAndTheSizeAgrees)
 
     // Read back through the run-time lookups.
     const auto props = EditDataView(b.made.block.data(), b.made.block.size()).PropertiesAt(20);
-    const PropertyDefinition definition{Member(b.document.root(), "Properties"), "UK English"};
+    const PropertyDefinition definition {Member(b.document.root(), "Properties"), "UK English"};
     EXPECT_EQ(GetPropertyStr(props.value(), definition, "Quality").value(), "Medium");
     EXPECT_EQ(GetPropertyStr(props.value(), definition, "Preset").value(), "");
     EXPECT_EQ(GetPropertyStr(props.value(), definition, "Dir").value(), "./FMOD");
@@ -197,10 +197,9 @@ TEST(PropertyDefaultBlock, NinePropertiesNeedTwoCheckboxBytes)
     std::vector<std::uint8_t> block = b.made.block;
     block[49] = 0x01;
     const auto props = EditDataView(block.data(), block.size()).PropertiesAt(20);
-    const PropertyDefinition definition{Member(b.document.root(), "Properties"), "UK English"};
+    const PropertyDefinition definition {Member(b.document.root(), "Properties"), "UK English"};
     for (int i = 0; i < 9; ++i)
-        EXPECT_EQ(IsPropChecked(props.value(), definition, "C" + std::to_string(i)).value(), i % 3 == 0 || i == 8)
-            << i;
+        EXPECT_EQ(IsPropChecked(props.value(), definition, "C" + std::to_string(i)).value(), i % 3 == 0 || i == 8) << i;
 }
 
 TEST(PropertyDefaultBlock, ValuesWithACheckboxKeepBothAndCountOnceAsReset)
@@ -216,7 +215,7 @@ TEST(PropertyDefaultBlock, ValuesWithACheckboxKeepBothAndCountOnceAsReset)
     EXPECT_EQ(b.made.resetList, "\xE2\x80\xA2 Path\n\xE2\x80\xA2 Count\n\xE2\x80\xA2 Plain\n");
 
     const auto props = EditDataView(b.made.block.data(), b.made.block.size()).PropertiesAt(20);
-    const PropertyDefinition definition{Member(b.document.root(), "Properties"), "UK English"};
+    const PropertyDefinition definition {Member(b.document.root(), "Properties"), "UK English"};
     EXPECT_TRUE(IsPropChecked(props.value(), definition, "Path").value());
     EXPECT_FALSE(IsPropChecked(props.value(), definition, "Count").value());
     EXPECT_EQ(IsPropChecked(props.value(), definition, "Plain").problem().kind, Problem::Kind::ErrorBox);
@@ -224,7 +223,7 @@ TEST(PropertyDefaultBlock, ValuesWithACheckboxKeepBothAndCountOnceAsReset)
 
 TEST(PropertyDefaultBlock, PropertySetListStoresItsSetRecord)
 {
-    const EntryListSetNames sets{{0, "Sounds", 3, 4, 3}};
+    const EntryListSetNames sets {{0, "Sounds", 3, 4, 3}};
     const Built b = Build(ArrayOf(R"(
         {"Type": "Combo Box", "Title": "Sound list", "Items": ["ignored"]},
         {"Type": "Edit button", "Title": "Add"},
@@ -232,17 +231,18 @@ TEST(PropertyDefaultBlock, PropertySetListStoresItsSetRecord)
         {"Type": "Editbox String", "Title": "Sound name", "DefaultState": "First"},
         {"Type": "Editbox Number", "Title": "Volume", "DefaultState": 7}
     )"),
-                          sets);
+        sets);
     ASSERT_TRUE(b.made.made());
     EXPECT_EQ(b.made.block.size(), b.announcedSize);
     EXPECT_EQ(b.Value(0), Concat({'S', 1, 0, 4, 0, 3, 0, 3, 0, 0, 0}, Bytes("Sounds")));
-    EXPECT_EQ(b.BoxTexts(), (std::vector<std::string>{
-                                "Property error: JSONPropertyReader: combo box name list Sound list has Items, which "
-                                "should not be used for a property set name list."}));
+    EXPECT_EQ(b.BoxTexts(),
+        (std::vector<std::string> {
+            "Property error: JSONPropertyReader: combo box name list Sound list has Items, which "
+            "should not be used for a property set name list."}));
 
     // The list answers with the selected entry's name.
     const auto props = EditDataView(b.made.block.data(), b.made.block.size()).PropertiesAt(20);
-    const PropertyDefinition definition{Member(b.document.root(), "Properties"), "UK English"};
+    const PropertyDefinition definition {Member(b.document.root(), "Properties"), "UK English"};
     EXPECT_EQ(GetPropertyStr(props.value(), definition, "Sound list").value(), "First");
     EXPECT_EQ(GetPropertyNum(props.value(), definition, "Volume").value(), 7.0f);
 }
@@ -287,26 +287,31 @@ TEST(PropertyDefaultBlock, APropertyWithoutAValueMakesNoBlock)
     const std::string failure = "Property conversion error: JSONPropertyReader converter encountered a failure: ";
     const std::string noValue = "Property conversion error: All converters have failed for property ";
     EXPECT_EQ(b.BoxTexts(),
-              (std::vector<std::string>{
-                  failure + "JSONPropertyReader: JSON item Count, ID 0, language UK English has no default value.. "
-                            "Delegating.",
-                  noValue + "0 (Count" + kNoValueTail,
-                  failure + "JSONPropertyReader: JSON item Huge, ID 1, language UK English has default value that "
-                            "can't be stored in 32-bit int (value is 3000000000).. Delegating.",
-                  noValue + "1 (Huge" + kNoValueTail,
-                  failure + "JSONPropertyReader: JSON item Whole, ID 2, language UK English has no default value.. "
-                            "Delegating.",
-                  noValue + "2 (Whole" + kNoValueTail,
-                  failure + "JSONPropertyReader: JSON item Frames, ID 3, language UK English has a default value, "
-                            "and shouldn't have one.. Delegating.",
-                  noValue + "3 (Frames" + kNoValueTail,
-                  failure + "JSDNPropertyReader: Index 4 is not a json_object (but within Properties array). "
-                            "Delegating.",
-                  noValue + "4 (" + kNoValueTail,
-                  noValue + "5 (Face" + kNoValueTail,
-                  noValue + "6 (Odd" + kNoValueTail,
-                  noValue + "7 (Bad items" + kNoValueTail,
-              }));
+        (std::vector<std::string> {
+            failure
+                + "JSONPropertyReader: JSON item Count, ID 0, language UK English has no default value.. "
+                  "Delegating.",
+            noValue + "0 (Count" + kNoValueTail,
+            failure
+                + "JSONPropertyReader: JSON item Huge, ID 1, language UK English has default value that "
+                  "can't be stored in 32-bit int (value is 3000000000).. Delegating.",
+            noValue + "1 (Huge" + kNoValueTail,
+            failure
+                + "JSONPropertyReader: JSON item Whole, ID 2, language UK English has no default value.. "
+                  "Delegating.",
+            noValue + "2 (Whole" + kNoValueTail,
+            failure
+                + "JSONPropertyReader: JSON item Frames, ID 3, language UK English has a default value, "
+                  "and shouldn't have one.. Delegating.",
+            noValue + "3 (Frames" + kNoValueTail,
+            failure
+                + "JSDNPropertyReader: Index 4 is not a json_object (but within Properties array). "
+                  "Delegating.",
+            noValue + "4 (" + kNoValueTail,
+            noValue + "5 (Face" + kNoValueTail,
+            noValue + "6 (Odd" + kNoValueTail,
+            noValue + "7 (Bad items" + kNoValueTail,
+        }));
     EXPECT_EQ(b.made.boxes[0].kind, Problem::Kind::WarningBox);
     EXPECT_EQ(b.made.boxes[1].kind, Problem::Kind::ErrorBox);
 }
@@ -323,15 +328,16 @@ TEST(PropertyDefaultBlock, AnUnsuitableReaderStopsAtOnce)
 {
     const std::string longText(4096, 'x');
     for (const std::string& stopper : {TextProperty("Long", longText),
-                                       R"({"Type": "Combo Box", "Title": "Long", "DefaultState": ")" + longText + "\"}",
-                                       std::string(R"({"Type": "Size", "Title": "Long", "DefaultState": [1]})")}) {
-        const Built b = Build(ArrayOf(TextProperty("Before", "b") + "," + stopper
-                                         + R"(, {"Type": "Editbox Number", "Title": "After"})"));
+             R"({"Type": "Combo Box", "Title": "Long", "DefaultState": ")" + longText + "\"}",
+             std::string(R"({"Type": "Size", "Title": "Long", "DefaultState": [1]})")}) {
+        const Built b = Build(
+            ArrayOf(TextProperty("Before", "b") + "," + stopper + R"(, {"Type": "Editbox Number", "Title": "After"})"));
         EXPECT_FALSE(b.made.made());
         // "After" would fail too, but no reader is left to ask.
-        EXPECT_EQ(b.BoxTexts(), (std::vector<std::string>{"Property conversion error: All converters have failed "
-                                                          "for property 1 (Long"
-                                                          + std::string(kNoValueTail)}));
+        EXPECT_EQ(b.BoxTexts(),
+            (std::vector<std::string> {"Property conversion error: All converters have failed "
+                                       "for property 1 (Long"
+                + std::string(kNoValueTail)}));
     }
     const Built longest = Build(ArrayOf(TextProperty("Longest", std::string(4095, 'y'))));
     EXPECT_TRUE(longest.made.made());
@@ -340,15 +346,15 @@ TEST(PropertyDefaultBlock, AnUnsuitableReaderStopsAtOnce)
 
 TEST(PropertyDefaultBlock, PropertiesThatAreNoArrayLeaveNoReader)
 {
-    for (const std::string& json : {std::string(R"({"Properties": {"Type": "Text"}})"),
-                                    std::string(R"({"Properties": null})"), TextRun(1001)}) {
+    for (const std::string& json :
+        {std::string(R"({"Properties": {"Type": "Text"}})"), std::string(R"({"Properties": null})"), TextRun(1001)}) {
         const Built loud = Build(json);
         EXPECT_FALSE(loud.made.made());
         EXPECT_EQ(loud.BoxTexts(),
-                  (std::vector<std::string>{
-                      "Property error: JSONPropertyReader: Properties is the wrong type, expected an array.\n",
-                      "Property conversion error: All Vantor Template property readers have failed. Your property "
-                      "data is corrupt beyond recovery or reset. Please re-add the object to frame."}));
+            (std::vector<std::string> {
+                "Property error: JSONPropertyReader: Properties is the wrong type, expected an array.\n",
+                "Property conversion error: All Vantor Template property readers have failed. Your property "
+                "data is corrupt beyond recovery or reset. Please re-add the object to frame."}));
         const Built quiet = Build(json, {}, true);
         ASSERT_EQ(quiet.made.boxes.size(), 2u);
         EXPECT_EQ(quiet.made.boxes[1].title, "Property reading error");
@@ -371,8 +377,10 @@ TEST(PropertyDefaultBlock, TitlesTooLongToCountAreRefused)
     EXPECT_FALSE(refused.made.made());
     ASSERT_EQ(refused.made.boxes.size(), 1u);
     EXPECT_EQ(refused.made.boxes[0].title, "Property error");
-    EXPECT_EQ(refused.made.boxes[0].text, "Property 1 has a title of 255 bytes, but at most 254 bytes of a title can "
-                                          "be stored: \"" + title + "\".");
+    EXPECT_EQ(refused.made.boxes[0].text,
+        "Property 1 has a title of 255 bytes, but at most 254 bytes of a title can "
+        "be stored: \""
+            + title + "\".");
     // A title-less type never stores its title, however long.
     EXPECT_TRUE(Build(ArrayOf(R"({"Type": "Group", "Title": ")" + title + "\"}")).made.made());
 }
@@ -385,9 +393,10 @@ TEST(PropertyDefaultBlock, BlocksReachingTheHostLimitAreRefused)
     const Built b = Build(ArrayOf(elements));
     EXPECT_FALSE(b.made.made());
     const std::size_t total = 48 + 3 + 17 * (9 + 4000) + 10 * 2 + 7 * 3;
-    EXPECT_EQ(b.BoxTexts(), (std::vector<std::string>{"Properties too big: New EDITDATA was too big to store all the "
-                                                      "initial properties; needed " + std::to_string(total)
-                                                      + " bytes, but 65535 is the maximum possible."}));
+    EXPECT_EQ(b.BoxTexts(),
+        (std::vector<std::string> {"Properties too big: New EDITDATA was too big to store all the "
+                                   "initial properties; needed "
+            + std::to_string(total) + " bytes, but 65535 is the maximum possible."}));
     EXPECT_EQ(b.sizeReports.size(), 1u);  // told the same beforehand
 
     // Image counts that wrap in 16 bits never make a block either.
@@ -404,7 +413,7 @@ TEST(PropertyDefaultBlock, UnreadableCheckboxesStayClearWithABox)
     ASSERT_TRUE(b.made.made());
     EXPECT_EQ(b.made.block[48], 0);
     const std::string box = "Property conversion error: Couldn't read check box of some properties. Delegating.";
-    EXPECT_EQ(b.BoxTexts(), (std::vector<std::string>{box, box}));
+    EXPECT_EQ(b.BoxTexts(), (std::vector<std::string> {box, box}));
     EXPECT_EQ(b.made.resetList, "\xE2\x80\xA2 N\n");
 }
 

@@ -42,8 +42,9 @@ TEST(PropertyLayout, TonvaleHashTextsAndStoredValues)
     const JsonDocument doc = JsonDocument::Parse(kTonvaleProperties);
     ASSERT_TRUE(doc.ok());
     const json_value& properties = Member(doc.root(), "Properties");
-    EXPECT_EQ(TitleHashText(properties), "master bank path|5 | master strings bank path|5 | enable live update|10 | "
-                                         "real channels|6 | virtual channels|6 | ");
+    EXPECT_EQ(TitleHashText(properties),
+        "master bank path|5 | master strings bank path|5 | enable live update|10 | "
+        "real channels|6 | virtual channels|6 | ");
     EXPECT_EQ(TypeHashText(properties), "5|5|10|6|6|");
     const LayoutHashes hashes = LayoutHashesOf(properties);
     EXPECT_EQ(~hashes.titles, 0x7F19CA1Cu);
@@ -124,7 +125,7 @@ TEST(PropertyLayout, TypeClassesByNameAndById)
     EXPECT_TRUE(IsValueless("checkbox"));
     EXPECT_FALSE(IsValueless(""));
     for (const char* name : {"Editbox String", "Editbox String Multiline", "Editbox File", "Editbox Image File",
-                             "URL button", "Editbox Folder"})
+             "URL button", "Editbox Folder"})
         EXPECT_TRUE(IsTextType(name)) << name;
     EXPECT_FALSE(IsTextType("Combo Box"));
     EXPECT_TRUE(IsTextType("Combo Box Icons", true));
@@ -132,8 +133,8 @@ TEST(PropertyLayout, TypeClassesByNameAndById)
 
     for (std::uint16_t id = 0; id < kPropertyTypeCount; ++id) {
         const bool combo = id == kComboBox || id == kComboBoxButton || id == kComboBoxIcons;
-        const bool text = id == kEditString || id == kEditMultiline || id == kEditFile || id == kEditImageFile
-            || id == kEditFolder;
+        const bool text
+            = id == kEditString || id == kEditMultiline || id == kEditFile || id == kEditImageFile || id == kEditFolder;
         const bool integer = id == kEditNumber || id == kColor || id == kSlider || id == kSpin || id == kDirection;
         const bool real = id == kEditFloat || id == kSpinFloat;
         EXPECT_EQ(IsComboBoxId(id), combo) << id;

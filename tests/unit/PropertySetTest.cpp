@@ -41,8 +41,8 @@ std::vector<std::uint8_t> Int32(std::int32_t v)
 // The "Sounds" list of a set over JSON 3 to 5, named by JSON 3, with this selection.
 std::vector<std::uint8_t> SetValue(std::uint16_t numRepeats, std::uint16_t selected)
 {
-    std::vector<std::uint8_t> value{'S'};
-    for (std::uint16_t field : {numRepeats, std::uint16_t{5}, std::uint16_t{3}, std::uint16_t{3}, selected}) {
+    std::vector<std::uint8_t> value {'S'};
+    for (std::uint16_t field : {numRepeats, std::uint16_t {5}, std::uint16_t {3}, std::uint16_t {3}, selected}) {
         value.push_back(static_cast<std::uint8_t>(field));
         value.push_back(static_cast<std::uint8_t>(field >> 8));
     }
@@ -58,7 +58,7 @@ std::vector<std::uint8_t> TwoEntryBlock(const std::vector<std::uint8_t>& listVal
     EXPECT_TRUE(a.AddRecord(7, 0, "Sounds", listValue));
     EXPECT_TRUE(a.AddRecord(4, 1, "", {}));
     EXPECT_TRUE(a.AddRecord(4, 2, "", {}));
-    for (const auto& [name, volume] : {std::pair{"first", 10}, std::pair{"second", 20}}) {
+    for (const auto& [name, volume] : {std::pair {"first", 10}, std::pair {"second", 20}}) {
         EXPECT_TRUE(a.AddRecord(5, 3, "Sound name", Text(name)));
         EXPECT_TRUE(a.AddRecord(6, 4, "Volume", Int32(volume)));
         EXPECT_TRUE(a.AddRecord(10, 5, "Loop", {}));
@@ -71,7 +71,10 @@ std::vector<std::uint8_t> TwoEntryBlock(const std::vector<std::uint8_t>& listVal
 
 class PropertySet : public ::testing::Test {
 protected:
-    PropertySet() : document_(JsonDocument::Parse(kDefinition)) {}
+    PropertySet()
+        : document_(JsonDocument::Parse(kDefinition))
+    {
+    }
 
     PropertyDefinition Definition() const { return {Member(document_.root(), "Properties"), "UK English"}; }
 
@@ -160,16 +163,41 @@ TEST_F(PropertySet, ValuelessPropertiesAreFoundOnlyForChange)
     EXPECT_EQ(DataAt(view, definition, 6, false).value()->title, "Sound name");
     EXPECT_EQ(DataAt(view, definition, 9, false).value()->position, 9u);
 
-    EXPECT_EQ(DataAt(view, definition, 10, false).problem().text, "Looking up invalid prop ID 10 (is JSON index = no).\n");
+    EXPECT_EQ(
+        DataAt(view, definition, 10, false).problem().text, "Looking up invalid prop ID 10 (is JSON index = no).\n");
     EXPECT_EQ(DataAtForChange(view, definition, 10, true).problem().text,
-              "Looking up invalid prop ID 10 (is JSON index = yes).\n");
+        "Looking up invalid prop ID 10 (is JSON index = yes).\n");
     const auto premature = DataAtForChange(view, {JsonNone(), "UK English"}, 3, true);
     EXPECT_EQ(premature.problem().kind, Problem::Kind::ErrorBox);
     EXPECT_EQ(premature.problem().title, "Premature function call");
     EXPECT_EQ(premature.problem().text,
-              "Internal_DataAt() called for prop ID 3 without Vantor_Props for language UK English being valid.");
+        "Internal_DataAt() called for prop ID 3 without Vantor_Props for language UK English being valid.");
     EXPECT_EQ(CheckboxOfJsonIndex(view, 10).problem().text,
-              "Can't read property checkbox for property ID 10, the valid ID range is 0 to 10.\n");
+        "Can't read property checkbox for property ID 10, the valid ID range is 0 to 10.\n");
+}
+
+TEST_F(PropertySet, AnInnerSetPassedOverLeavesNoCurrentSet)
+{
+    // An outer set over JSON 1 to 6 (list at 0) holding an inner set over 4 to 5 (list at 2).
+    EditDataAssembler a;
+    const std::vector<std::uint8_t> outer {'S', 1, 0, 6, 0, 1, 0, 1, 0, 0, 0, 'O'};
+    const std::vector<std::uint8_t> inner {'S', 1, 0, 5, 0, 4, 0, 4, 0, 0, 0, 'I'};
+    EXPECT_TRUE(a.AddRecord(7, 0, "Outer", outer));
+    EXPECT_TRUE(a.AddRecord(5, 1, "Outer name", Text("o")));
+    EXPECT_TRUE(a.AddRecord(7, 2, "Inner", inner));
+    for (std::uint16_t i = 3; i <= 6; ++i)
+        EXPECT_TRUE(a.AddRecord(5, i, "P" + std::to_string(i), Text("v")));
+    const std::vector<std::uint8_t> block = a.Finish({0, 0}, 0, 0);
+
+    EXPECT_EQ(Find(block, 1).value().set->setName, "O");
+    EXPECT_EQ(Find(block, 2).value().set->setName, "O");  // found before it is read as a set
+    EXPECT_EQ(Find(block, 4).value().set->setName, "I");
+    // Before the inner set's range and behind it, the walk forgets the outer set.
+    for (std::size_t jsonIndex : {3, 6}) {
+        const auto match = Find(block, jsonIndex);
+        EXPECT_EQ(match.value().record.position, jsonIndex);
+        EXPECT_FALSE(match.value().set.has_value()) << jsonIndex;
+    }
 }
 
 TEST_F(PropertySet, SelectionPastTheEntriesFindsNothing)
@@ -194,10 +222,11 @@ TEST_F(PropertySet, ShortSetRecordIsRefused)
     EXPECT_TRUE(Find(block, 0).ok());  // the list itself is found before it is read as a set
     const auto broken = Find(block, 4);
     ASSERT_FALSE(broken.ok());
-    EXPECT_EQ(broken.problem().text, "Stored property 0 is a property set list holding 10 bytes, fewer than the 11 of "
-                                     "a set record.\n");
-    EXPECT_EQ(DecodePropertySet(std::vector<std::uint8_t>(shortValue.begin(), shortValue.end())), std::nullopt);
-    EXPECT_FALSE(GetPropertyStr(View(block), Definition(), "Sounds").ok());
+    EXPECT_EQ(broken.problem().text,
+        "Stored property 0 is a property set list holding 10 bytes, fewer than the 11 of "
+        "a set record.\n");
+    // Read as the list's value, it is refused the same way.
+    EXPECT_EQ(GetPropertyStr(View(block), Definition(), "Sounds").problem().text, broken.problem().text);
 }
 
 TEST_F(PropertySet, EveryTruncationOfASetBlockStaysInside)
@@ -211,8 +240,7 @@ TEST_F(PropertySet, EveryTruncationOfASetBlockStaysInside)
             continue;
         for (const char* title : {"Sounds", "Sound name", "Volume", "Loop", "After"}) {
             const bool whole = keep == block.size();
-            EXPECT_EQ(GetPropertyStr(props.value(), definition, title).ok(),
-                      whole && std::string(title) != "Volume")
+            EXPECT_EQ(GetPropertyStr(props.value(), definition, title).ok(), whole && std::string(title) != "Volume")
                 << keep << " " << title;
             (void)GetPropertyNum(props.value(), definition, title);
             (void)IsPropChecked(props.value(), definition, title);

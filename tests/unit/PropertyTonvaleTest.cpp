@@ -21,8 +21,8 @@ using namespace Vantor;
 
 namespace {
 
-constexpr const char* kTitles[] = {"Master Bank Path", "Master Strings Bank Path", "Enable Live Update",
-                                   "Real Channels", "Virtual Channels"};
+constexpr const char* kTitles[]
+    = {"Master Bank Path", "Master Strings Bank Path", "Enable Live Update", "Real Channels", "Virtual Channels"};
 
 // A product's definition and the block a new object of it gets.
 struct Product {
@@ -70,8 +70,8 @@ std::vector<std::uint8_t> TonvaleBlock()
     e.U32(249);  // extSize
     e.U32(249);  // extMaxSize
     e.U32(0x101);
-    e.U32(0);    // extID
-    e.U32(20);   // extPrivateData
+    e.U32(0);   // extID
+    e.U32(20);  // extPrivateData
     e.Text("2TNV");
     e.U32(0x7F19CA1C);
     e.U32(0xA6E2BE07);
@@ -98,7 +98,8 @@ struct ExactCopy {
     std::unique_ptr<std::uint8_t[]> data;
     std::size_t size;
     ExactCopy(const std::vector<std::uint8_t>& bytes, std::size_t keep)
-        : data(new std::uint8_t[keep > 0 ? keep : 1]), size(keep)
+        : data(new std::uint8_t[keep > 0 ? keep : 1])
+        , size(keep)
     {
         std::copy(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(keep), data.get());
     }
@@ -111,7 +112,7 @@ void ExerciseEveryLookup(const std::uint8_t* block, std::size_t size, const Prop
 {
     const EditDataView view(block, size);
     const HeaderLocation location = view.LocateProperties();
-    for (std::size_t offset : {location.offset, std::size_t{20}}) {
+    for (std::size_t offset : {location.offset, std::size_t {20}}) {
         const Result<PropertiesView> props = view.PropertiesAt(offset);
         if (!props.ok()) {
             EXPECT_TRUE(IsSound(props.problem()));
@@ -211,8 +212,8 @@ TEST(PropertyTonvale, ResetListNamesEveryDefault)
     const Product tonvale("studio/Tonvale.json");
     EXPECT_EQ(tonvale.made.resetCount, 5u);
     EXPECT_EQ(tonvale.made.resetList,
-              "\xE2\x80\xA2 Master Bank Path\n\xE2\x80\xA2 Master Strings Bank Path\n\xE2\x80\xA2 Real Channels\n"
-              "\xE2\x80\xA2 Virtual Channels\n\xE2\x80\xA2 Enable Live Update\n");
+        "\xE2\x80\xA2 Master Bank Path\n\xE2\x80\xA2 Master Strings Bank Path\n\xE2\x80\xA2 Real Channels\n"
+        "\xE2\x80\xA2 Virtual Channels\n\xE2\x80\xA2 Enable Live Update\n");
 }
 
 TEST(PropertyTonvale, RuntimeReadsGiveBackEveryDefault)
@@ -251,28 +252,30 @@ TEST(PropertyTonvale, MisusedReadsEndInTheirProblems)
     EXPECT_EQ(missing.problem().kind, Problem::Kind::Fatal);
     EXPECT_EQ(missing.problem().text, "GetPropertyNum() error; property name \"real channels\" does not exist.\n");
     EXPECT_EQ(GetPropertyStr(p, definition, "Nope").problem().text,
-              "GetPropertyStr() error; property name \"Nope\" does not exist.\n");
+        "GetPropertyStr() error; property name \"Nope\" does not exist.\n");
     EXPECT_EQ(IsPropChecked(p, definition, "Nope").problem().text,
-              "IsPropChecked() error; property name \"Nope\" does not exist.\n");
+        "IsPropChecked() error; property name \"Nope\" does not exist.\n");
 
     const auto notText = GetPropertyStr(p, definition, "Real Channels");
     EXPECT_EQ(notText.problem().kind, Problem::Kind::Fatal);
-    EXPECT_EQ(notText.problem().text, "GetPropertyStr() error; prop index 3 (name Real Channels) is not a string property.\n");
+    EXPECT_EQ(notText.problem().text,
+        "GetPropertyStr() error; prop index 3 (name Real Channels) is not a string property.\n");
     EXPECT_EQ(GetPropertyNum(p, definition, "Master Bank Path").problem().text,
-              "GetPropertyNum() error; property name \"Master Bank Path\", JSON index 0, is not a numeric property.\n");
+        "GetPropertyNum() error; property name \"Master Bank Path\", JSON index 0, is not a numeric property.\n");
 
     const auto noCheckbox = IsPropChecked(p, definition, "Real Channels");
     EXPECT_EQ(noCheckbox.problem().kind, Problem::Kind::ErrorBox);
     EXPECT_EQ(noCheckbox.problem().title, "Vantor property error");
-    EXPECT_EQ(noCheckbox.problem().text, "IsPropChecked() name = \"Real Channels\" does not have a checkbox in the JSON.");
+    EXPECT_EQ(
+        noCheckbox.problem().text, "IsPropChecked() name = \"Real Channels\" does not have a checkbox in the JSON.");
 
     // Without the definition's properties the lookups cannot tell value-less types.
-    const PropertyDefinition none{JsonNone(), "UK English"};
+    const PropertyDefinition none {JsonNone(), "UK English"};
     const auto premature = GetPropertyStr(p, none, "Master Bank Path");
     EXPECT_EQ(premature.problem().kind, Problem::Kind::ErrorBox);
     EXPECT_EQ(premature.problem().title, "Premature function call");
-    EXPECT_EQ(premature.problem().text,
-              "Internal_DataAt() const called for prop ID 0 without JSON properties being valid.");
+    EXPECT_EQ(
+        premature.problem().text, "Internal_DataAt() const called for prop ID 0 without JSON properties being valid.");
 }
 
 TEST(PropertyTonvale, EveryTruncationIsRefusedWithoutReadingPastIt)

@@ -17,7 +17,8 @@ RuntimeSession::RuntimeSession(std::string definition)
     if (extension_->Initialize(host_.Record()) != 0)
         throw std::runtime_error("the test extension did not start");
     extension_->TakeBoxes();
-    frame_ = std::make_unique<StandinHost::Frame>(host_);
+    // A frame always lists at least the object type being created.
+    frame_ = std::make_unique<StandinHost::Frame>(host_, StandinHost::RunHeaderOptions{.objectListCount = 1});
 }
 
 StandinHost::RunObject& RuntimeSession::CreateObject(void* editData)

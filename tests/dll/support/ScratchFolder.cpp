@@ -16,10 +16,12 @@ std::filesystem::path BuildFolder()
 
 void CopyHostLibraries(const std::filesystem::path& folder)
 {
-    // copy_options::skip_existing throws on this standard library: test first.
-    const std::filesystem::path target = folder / "mmfs2.dll";
-    if (!std::filesystem::exists(target))
-        std::filesystem::copy_file(BuildFolder() / "mmfs2.dll", target);
+    for (const char* name : {"mmfs2.dll", "fmodstudio.dll", "Sonbridge.Windows.dll"}) {
+        // copy_options::skip_existing throws on this standard library: test first.
+        const std::filesystem::path target = folder / name;
+        if (!std::filesystem::exists(target))
+            std::filesystem::copy_file(BuildFolder() / name, target);
+    }
 }
 
 ScratchFolder::ScratchFolder() : ScratchFolder(std::filesystem::path())

@@ -11,8 +11,8 @@ namespace TestSupport {
 // The folder of the running test executable, where every built library lies.
 std::filesystem::path BuildFolder();
 
-// Puts the host's own libraries (the stand-in mmfs2.dll) into `folder`, where an extension
-// library copied there finds them.
+// Puts the libraries an extension imports (the stand-ins of mmfs2, FMOD Studio and Sonbridge)
+// into `folder`, where an extension library copied there finds them.
 void CopyHostLibraries(const std::filesystem::path& folder);
 
 class ScratchFolder {

@@ -1,0 +1,101 @@
+#include "standins/host/editor/StoredBlock.h"
+
+#include <bit>
+#include <cstring>
+#include <stdexcept>
+
+#include "sdk/definition/Json.h"
+#include "sdk/definition/JsonDocument.h"
+#include "sdk/definition/LanguageChoice.h"
+#include "sdk/properties/EditDataAssembler.h"
+#include "sdk/properties/PropertyTypes.h"
+
+namespace StandinHost {
+namespace {
+
+using namespace Vantor;
+
+std::vector<std::uint8_t> Word(std::uint32_t word)
+{
+    std::vector<std::uint8_t> bytes(4);
+    std::memcpy(bytes.data(), &word, 4);
+    return bytes;
+}
+
+std::vector<std::uint8_t> Bytes(std::string_view text, std::string_view prefix = {})
+{
+    std::vector<std::uint8_t> bytes(prefix.begin(), prefix.end());
+    bytes.insert(bytes.end(), text.begin(), text.end());
+    return bytes;
+}
+
+// The typed text, or the JSON default rendered as typed text.
+std::string ValueOf(const json_value& property, const PropertyValues& values)
+{
+    const auto found = values.find(std::string(Text(Member(property, "Title"))));
+    if (found != values.end())
+        return found->second;
+    const json_value& fallback = Member(property, "DefaultState");
+    if (IsString(fallback))
+        return std::string(Text(fallback));
+    if (IsBoolean(fallback))
+        return Boolean(fallback) ? "true" : "false";
+    if (fallback.type == json_double)
+        return std::to_string(fallback.u.dbl);
+    return std::to_string(Integer(fallback));
+}
+
+std::vector<std::uint8_t> Encoded(PropertyTypeId type, const std::string& value)
+{
+    if (IsStoredTextId(type))
+        return Bytes(value);
+    if (IsComboBoxId(type))
+        return Bytes(value, "L");
+    if (IsStoredIntegerId(type))
+        return Word(static_cast<std::uint32_t>(std::stoll(value)));
+    if (IsStoredFloatId(type))
+        return Word(std::bit_cast<std::uint32_t>(std::stof(value)));
+    return {};
+}
+
+}  // namespace
+
+StoredBlockResult BuildStoredBlock(const std::string& definitionText, const PropertyValues& values)
+{
+    const JsonDocument document = JsonDocument::Parse(definitionText);
+    if (!document.ok())
+        return {{}, "the definition does not parse: " + document.error()};
+    const int language = DefaultLanguageMember(document.root());
+    const json_value& properties = Member(MemberValue(document.root(), language < 0 ? 0 : language), "Properties");
+
+    EditDataAssembler assembler;
+    for (std::size_t index = 0; index < ElementCount(properties); ++index) {
+        const json_value& property = Element(properties, index);
+        const std::string_view typeName = Text(Member(property, "Type"));
+        const auto type = PropertyTypeFromName(typeName);
+        if (!type)
+            return {{}, "property " + std::to_string(index) + " has the unknown type \"" + std::string(typeName) + "\""};
+        const std::string title = IsTitleless(typeName) ? std::string() : std::string(Text(Member(property, "Title")));
+        const std::string value = IsValueless(typeName) ? std::string() : ValueOf(property, values);
+        std::vector<std::uint8_t> encoded;
+        try {
+            encoded = IsValueless(typeName) ? std::vector<std::uint8_t>() : Encoded(*type, value);
+        } catch (const std::logic_error&) {
+            return {{}, "\"" + value + "\" is not a number for property \"" + title + "\""};
+        }
+        if (!assembler.AddRecord(*type, static_cast<std::uint16_t>(index), title, encoded))
+            return {{}, "property \"" + title + "\" cannot be stored"};
+        const bool hasCheckbox =
+            *type == kCheckbox || (!IsValueless(typeName) && MemberIndex(property, "CheckboxDefaultState") >= 0);
+        if (hasCheckbox) {
+            const auto found = values.find(title);
+            const bool checked = found != values.end() ? found->second == "true"
+                                                       : Boolean(Member(property, *type == kCheckbox ? "DefaultState"
+                                                                                                     : "CheckboxDefaultState"));
+            assembler.SetChecked(index, checked);
+        }
+    }
+    return {assembler.Finish(LayoutHashesOf(properties), 0, 0), {}};
+}
+
+}  // namespace StandinHost
