@@ -1,7 +1,7 @@
 // How long one host call costs through the framework's jump-table routines, beside a
-// hand-written path that makes the same host service calls and the same member call; the cost
-// of creating and destroying an object; the products' library sizes; and how many heap
-// allocations the action and condition paths make.
+// hand-written path that does what the framework must do for that call and no more
+// (tests/extension/DirectPaths.cpp); the cost of creating and destroying an object; the
+// products' library sizes; and how many heap allocations the action and condition paths make.
 //
 // Both paths run against one minimal host of this file's own, with its parameter records laid
 // out once, so the figures are the framework's own cost and not the stand-in host's. Each

@@ -21,4 +21,13 @@ function(vantor_extension NAME)
     set_target_properties(${NAME} PROPERTIES PREFIX "" SUFFIX ".mfx")
     target_link_options(${NAME} PRIVATE -Wl,--kill-at)
     target_link_libraries(${NAME} PRIVATE "$<LINK_LIBRARY:WHOLE_ARCHIVE,vantor>" ${EXT_LIBRARIES})
+
+    # Shipped lean: the debug information (most of the linked file, with the static C++
+    # runtime's) moves to NAME.mfx.debug beside it, which the library's debug link names for
+    # debuggers.
+    set(library $<TARGET_FILE:${NAME}>)
+    add_custom_command(TARGET ${NAME} POST_BUILD
+        COMMAND ${CMAKE_OBJCOPY} --only-keep-debug ${library} ${library}.debug
+        COMMAND ${CMAKE_OBJCOPY} --strip-all --add-gnu-debuglink=${library}.debug ${library}
+        VERBATIM)
 endfunction()

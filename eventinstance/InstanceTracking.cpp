@@ -5,6 +5,7 @@
 #include "eventinstance/Extension.h"
 #include "eventinstance/LiveObjects.h"
 #include "sdk/text/Utf.h"
+#include "studio/CallbackText.h"
 #include "studio/Sonbridge.h"
 
 namespace {
@@ -18,18 +19,6 @@ std::string BeatText(const FMOD_STUDIO_TIMELINE_BEAT_PROPERTIES& beat)
          + tempo + "_" + std::to_string(beat.timesignatureupper) + "_" + std::to_string(beat.timesignaturelower);
 }
 
-std::string CallbackText(FMOD_STUDIO_EVENT_CALLBACK_TYPE type, void* parameters)
-{
-    if (type == FMOD_STUDIO_EVENT_CALLBACK_TIMELINE_MARKER && parameters) {
-        const auto* marker = static_cast<const FMOD_STUDIO_TIMELINE_MARKER_PROPERTIES*>(parameters);
-        if (marker->name)
-            return marker->name;
-    }
-    if (type == FMOD_STUDIO_EVENT_CALLBACK_TIMELINE_BEAT && parameters)
-        return BeatText(*static_cast<const FMOD_STUDIO_TIMELINE_BEAT_PROPERTIES*>(parameters));
-    return Sonbridge::CallbackTypeToString(type);
-}
-
 // Runs on whatever thread the FMOD Studio API calls back on.
 FMOD_RESULT F_CALLBACK InstanceEventCallback(FMOD_STUDIO_EVENT_CALLBACK_TYPE type, FMOD_STUDIO_EVENTINSTANCE* event,
                                              void* parameters)
@@ -38,7 +27,7 @@ FMOD_RESULT F_CALLBACK InstanceEventCallback(FMOD_STUDIO_EVENT_CALLBACK_TYPE typ
     reinterpret_cast<FMOD::Studio::EventInstance*>(event)->getUserData(&userData);
     if (!userData)
         return FMOD_OK;
-    std::string text = CallbackText(type, parameters);
+    std::string text = CallbackText(type, parameters, BeatText);
     LiveObjects::WithLive(userData, [&](Extension& object) { object.lastCallback.Set(std::move(text)); });
     return FMOD_OK;
 }

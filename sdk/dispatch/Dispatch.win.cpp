@@ -68,8 +68,10 @@ std::wstring TitleOf(const char* key, std::int32_t id)
 }
 
 // Inlined into both routines, so that the reader built there lives in registers.
-[[gnu::always_inline]] inline std::uint32_t ActionOrCondition(const LinkedFunction& member, std::int32_t id, ExtensionBase& extension,
-                                const CallPlan& plan, ConditionOrActionManager_Windows& reader, bool isCondition)
+[[gnu::always_inline]] inline std::uint32_t ActionOrCondition(const LinkedFunction& member, std::int32_t id,
+                                                              ExtensionBase& extension, const CallPlan& plan,
+                                                              ConditionOrActionManager_Windows& reader,
+                                                              bool isCondition)
 {
     Arguments arguments;
     const int count = plan.count;

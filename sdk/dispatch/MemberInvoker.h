@@ -41,7 +41,7 @@ std::uint32_t ToWord(T value)
 template <class E, class R, class... A>
 struct MemberInvoker {
     using Member = R (E::*)(A...);
-    static_assert(sizeof(Member) <= sizeof(LinkedFunction::member), "member pointer does not fit");
+    static_assert(sizeof(Member) == sizeof(LinkedFunction::member), "a member pointer fills the stored bytes");
     static_assert(sizeof...(A) <= kMaxParameters, "at most 16 parameters");
 
     static LinkedFunction Make(Member member)
@@ -68,8 +68,7 @@ struct MemberInvoker {
 
     static std::uint32_t Invoke(ExtensionBase& extension, const LinkedFunction& self, const std::uint32_t* arguments)
     {
-        Member member;
-        std::memcpy(&member, self.member, sizeof member);
+        const auto member = std::bit_cast<Member>(self.member);
         return Call(static_cast<E&>(extension), member, arguments, std::index_sequence_for<A...>{});
     }
 

@@ -40,11 +40,8 @@ public:
         runtime.param2 = param2;
         if (!preloaded_)
             return;
-        // Copied out, so that the host's float service is not taken to change them.
-        const int records = plan.preloadedRecords;
-        const unsigned floats = plan.preloadedFloats;
-        for (int i = 0; i < records; ++i) {
-            if (floats >> i & 1)
+        for (int i = 0; i < plan.preloadedRecords; ++i) {
+            if (plan.preloadedFloats >> i & 1)
                 PreloadedFloat(rdPtr, i, i == 0 ? runtime.param1 : runtime.param2);
             hostCurrent = current = NextParameterRecord(current);
         }

@@ -55,7 +55,7 @@ private:
     void Link(AceKind kind, int id, const LinkedFunction& linked);
 };
 
-// Ends the process over an object stored with flags the library does not declare.
+// FindExtension's fatal end, out of line.
 [[noreturn]] void ForeignOeFlags(std::uint32_t oeFlags);
 
 // The Extension of an object's RUNDATA, found after the optional blocks its OEFLAGS add.

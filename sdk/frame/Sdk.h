@@ -23,9 +23,9 @@ public:
 
     AceTables infos;
     std::vector<void*> actionJumps, conditionJumps, expressionJumps;  // one slot per entry, then null
-    // One slot per entry in each, alike in length: the dispatch checks a number against the plans only.
+    // One slot per entry in each, so that the dispatch checks a number against the plans only.
     std::vector<LinkedFunction> actionFunctions, conditionFunctions, expressionFunctions;
-    std::vector<CallPlan> actionPlans, conditionPlans, expressionPlans;  // how each entry's call reads
+    std::vector<CallPlan> actionPlans, conditionPlans, expressionPlans;  // how each call reads its parameters
     Host::mV* mV;
 
 private:

@@ -14,11 +14,6 @@ namespace {
 
 void* const kEditorWindow = reinterpret_cast<void*>(0x1234);
 
-std::string Fixture(const char* name)
-{
-    return TestSupport::ReadFileBytes(std::filesystem::path(VANTOR_SOURCE_DIR) / "tests" / "fixtures" / name);
-}
-
 class DefinitionTables : public ::testing::Test {
 protected:
     // A fresh copy of the test library, started in the editor with `definition` beside it.
@@ -42,7 +37,7 @@ protected:
 
 TEST_F(DefinitionTables, MenusAreNumberedFromTheirBasesWithSeparatorsSubmenusAndGreyedItems)
 {
-    LoadedExtension& test = Start(Fixture("VantorTest.json"));
+    LoadedExtension& test = Start(TestSupport::FixtureText("VantorTest.json"));
     ASSERT_EQ(result_, 0);
     EXPECT_EQ(test.Menu("GetActionMenu", host_.Record()),
               L"Numbers >\n"
@@ -98,7 +93,7 @@ TEST_F(DefinitionTables, AMenuCopyCutsLongTextsTo79Characters)
 TEST_F(DefinitionTables, AnOldHostGetsNoMenus)
 {
     host_.SetVersion(0x02050000u | 253u);  // a build before 254
-    LoadedExtension& test = Start(Fixture("VantorTest.json"));
+    LoadedExtension& test = Start(TestSupport::FixtureText("VantorTest.json"));
     ASSERT_EQ(result_, 0);
     EXPECT_EQ(test.Menu("GetActionMenu", host_.Record()), L"(no menu)");
 }

@@ -9,17 +9,7 @@ using TestSupport::RuntimeSession;
 
 namespace {
 
-class DispatchAction : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        object_ = &session_.CreateObject();
-        session_.TakeCalls();
-    }
-
-    RuntimeSession session_;
-    StandinHost::RunObject* object_ = nullptr;
-};
+using DispatchAction = TestSupport::OneObjectTest;
 
 TEST_F(DispatchAction, TwoIntegersArriveWithTheCall)
 {

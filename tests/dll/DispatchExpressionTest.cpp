@@ -9,17 +9,7 @@ using TestSupport::RuntimeSession;
 
 namespace {
 
-class DispatchExpression : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        object_ = &session_.CreateObject();
-        session_.TakeCalls();
-    }
-
-    RuntimeSession session_;
-    StandinHost::RunObject* object_ = nullptr;
-};
+using DispatchExpression = TestSupport::OneObjectTest;
 
 TEST_F(DispatchExpression, IntegerFloatAndTextResults)
 {

@@ -5,13 +5,16 @@
 #include <vector>
 
 #include "standins/host/app/Describe.h"
+#include "standins/host/app/SceneRun.h"
 
 namespace {
 
 int Usage()
 {
     std::wcerr << L"usage: vantor-host describe LIBRARY.mfx...\n"
-                  L"  describe  load each library as the editor does and print what it tells the host\n";
+                  L"       vantor-host run SCENE\n"
+                  L"  describe  load each library as the editor does and print what it tells the host\n"
+                  L"  run       play a scene script frame by frame against the libraries, printing a trace\n";
     return 2;
 }
 
@@ -24,5 +27,7 @@ int wmain(int argc, wchar_t** argv)
         const std::vector<std::filesystem::path> libraries(arguments.begin() + 1, arguments.end());
         return StandinHost::Describe(libraries, std::wcout) == 0 ? 0 : 1;
     }
+    if (arguments.size() == 2 && arguments[0] == L"run")
+        return StandinHost::RunScene(arguments[1], std::wcout, std::wcerr);
     return Usage();
 }

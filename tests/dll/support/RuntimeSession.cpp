@@ -4,11 +4,6 @@
 
 namespace TestSupport {
 
-std::string FixtureText(const char* name)
-{
-    return ReadFileBytes(std::filesystem::path(VANTOR_SOURCE_DIR) / "tests" / "fixtures" / name);
-}
-
 RuntimeSession::RuntimeSession(std::string definition)
 {
     const auto path = folder_.CopyLibrary("VantorTest.mfx");

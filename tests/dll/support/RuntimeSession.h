@@ -1,6 +1,8 @@
 // The test extension started as a built game, with a frame to create its objects in.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <string>
 
@@ -33,6 +35,17 @@ private:
     std::unique_ptr<StandinHost::Frame> frame_;
 };
 
-std::string FixtureText(const char* name);
+// A test with one object of the test extension, created before each test.
+class OneObjectTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        object_ = &session_.CreateObject();
+        session_.TakeCalls();
+    }
+
+    RuntimeSession session_;
+    StandinHost::RunObject* object_ = nullptr;
+};
 
 }  // namespace TestSupport

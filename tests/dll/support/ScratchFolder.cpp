@@ -67,6 +67,11 @@ void WriteFile(const std::filesystem::path& path, std::string_view bytes)
         throw std::runtime_error("could not write " + path.string());
 }
 
+std::string FixtureText(const char* name)
+{
+    return ReadFileBytes(std::filesystem::path(VANTOR_SOURCE_DIR) / "tests" / "fixtures" / name);
+}
+
 std::string ReadFileBytes(const std::filesystem::path& path)
 {
     std::ifstream in(path, std::ios::binary);

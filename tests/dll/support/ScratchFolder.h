@@ -33,6 +33,8 @@ private:
 };
 
 std::string ReadFileBytes(const std::filesystem::path& path);
+// A file of tests/fixtures in the source tree.
+std::string FixtureText(const char* name);
 // Writes raw bytes, creating the folders on the way.
 void WriteFile(const std::filesystem::path& path, std::string_view bytes);
 
