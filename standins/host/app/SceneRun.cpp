@@ -85,7 +85,9 @@ public:
             out_ << L"Initialize " << path.filename().wstring() << L": " << (started == 0 ? L"ready" : L"failed")
                  << L"\n";
         }
-        frame_ = std::make_unique<Frame>(host_);
+        // The frame's object-type list holds one entry per object the scene declares.
+        frame_ = std::make_unique<Frame>(
+            host_, RunHeaderOptions{.objectListCount = static_cast<std::int32_t>(objects_.size())});
         for (SceneObjectState& state : objects_) {
             PropertyValues values;
             for (const SceneProperty& property : state.object->properties)
