@@ -22,12 +22,8 @@ std::string BeatText(const FMOD_STUDIO_TIMELINE_BEAT_PROPERTIES& beat)
 FMOD_RESULT F_CALLBACK Sonbridge::EventCallback(FMOD_STUDIO_EVENT_CALLBACK_TYPE type, FMOD_STUDIO_EVENTINSTANCE* event,
                                                 void* parameters)
 {
-    void* userData = nullptr;
-    reinterpret_cast<FMOD::Studio::EventInstance*>(event)->getUserData(&userData);
-    if (!userData)
-        return FMOD_OK;
-    std::string text = CallbackText(type, parameters, BeatText);
-    auto* rdPtr = static_cast<Vantor::Host::RUNDATA**>(userData)[1];
-    static_cast<Extension&>(Vantor::FindExtension(rdPtr)).lastCallback.Set(std::move(text));
-    return FMOD_OK;
+    return RecordCallback(type, event, parameters, BeatText, [](void* userData, std::string text) {
+        auto* rdPtr = static_cast<Vantor::Host::RUNDATA**>(userData)[1];
+        static_cast<Extension&>(Vantor::FindExtension(rdPtr)).lastCallback.Set(std::move(text));
+    });
 }

@@ -12,18 +12,8 @@ using TestSupport::SampleBank;
 
 namespace {
 
-class InstanceLifecycle : public ::testing::Test {
+class InstanceLifecycle : public TestSupport::InstanceObjectTest {
 protected:
-    AudioSession session;
-    StandinHost::RunObject& studio = session.CreateStudio();
-    StandinHost::RunObject& object = session.CreateInstanceObject();
-
-    void SetUp() override
-    {
-        studio.Action(0, {Parameter::Text(std::filesystem::path(SampleBank("Game.bank")).wstring())});
-    }
-
-    void Create(const wchar_t* path) { object.Action(0, {Parameter::Text(path)}); }
     bool Playing() { return object.Condition(0) != 0; }
     FMOD_STUDIO_PLAYBACK_STATE StateOf(std::size_t index) { return FmodStandin::Instances().at(index).state; }
 };

@@ -9,22 +9,12 @@
 #include "tests/dll/support/AudioSession.h"
 
 using StandinHost::Parameter;
-using TestSupport::AudioSession;
-using TestSupport::SampleBank;
 
 namespace {
 
-class InstanceParameters : public ::testing::Test {
+class InstanceParameters : public TestSupport::InstanceObjectTest {
 protected:
-    AudioSession session;
-    StandinHost::RunObject& studio = session.CreateStudio();
-    StandinHost::RunObject& object = session.CreateInstanceObject();
-
-    void SetUp() override
-    {
-        studio.Action(0, {Parameter::Text(std::filesystem::path(SampleBank("Game.bank")).wstring())});
-        object.Action(0, {Parameter::Text(L"event:/SFX/Footstep")});
-    }
+    void SetUp() override { Create(L"event:/SFX/Footstep"); }
 
     void Set(const wchar_t* name, float value) { object.Action(4, {Parameter::Text(name), Parameter::Float(value)}); }
     void SetLabel(const wchar_t* name, const wchar_t* label)

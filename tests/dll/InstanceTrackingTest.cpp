@@ -7,23 +7,12 @@
 #include "tests/dll/support/AudioSession.h"
 
 using StandinHost::Parameter;
-using TestSupport::AudioSession;
 using TestSupport::SampleBank;
 
 namespace {
 
-class InstanceTracking : public ::testing::Test {
+class InstanceTracking : public TestSupport::InstanceObjectTest {
 protected:
-    AudioSession session;
-    StandinHost::RunObject& studio = session.CreateStudio();
-    StandinHost::RunObject& object = session.CreateInstanceObject();
-
-    void SetUp() override
-    {
-        studio.Action(0, {Parameter::Text(std::filesystem::path(SampleBank("Game.bank")).wstring())});
-    }
-
-    void Create(const wchar_t* path) { object.Action(0, {Parameter::Text(path)}); }
     void Track(const std::wstring& type) { object.Action(7, {Parameter::Text(type)}); }
     std::wstring Last()
     {

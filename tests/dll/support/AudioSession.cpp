@@ -82,4 +82,15 @@ std::vector<std::wstring> AudioSession::TakeBoxLines()
     return lines;
 }
 
+InstanceObjectTest::InstanceObjectTest()
+    : studio(session.CreateStudio()), object(session.CreateInstanceObject())
+{
+    studio.Action(0, {StandinHost::Parameter::Text(std::filesystem::path(SampleBank("Game.bank")).wstring())});
+}
+
+void InstanceObjectTest::Create(const wchar_t* path)
+{
+    object.Action(0, {StandinHost::Parameter::Text(path)});
+}
+
 }  // namespace TestSupport

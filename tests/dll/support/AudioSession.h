@@ -3,6 +3,8 @@
 // stand-ins are process-wide, so a session resets them when it starts and when it ends.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <deque>
 #include <memory>
 #include <string>
@@ -49,6 +51,19 @@ private:
     std::unique_ptr<LoadedExtension> instance_;
     std::deque<std::vector<std::uint8_t>> blocks_;  // outlive the objects made from them
     std::unique_ptr<StandinHost::Frame> frame_;
+};
+
+// A test with a studio object whose game bank is loaded, and one event-instance object.
+class InstanceObjectTest : public ::testing::Test {
+protected:
+    InstanceObjectTest();
+
+    // Create event instance from `path`.
+    void Create(const wchar_t* path);
+
+    AudioSession session;
+    StandinHost::RunObject& studio;
+    StandinHost::RunObject& object;
 };
 
 }  // namespace TestSupport
