@@ -9,17 +9,16 @@
 #include "sdk/diagnostics/Log.h"
 #include "sdk/diagnostics/ProbeRules.h"
 #include "sdk/host/Mmfs2.h"
+#include "sdk/host/RunRecords.h"
 
 namespace Vantor {
 namespace {
 
-constexpr std::size_t kRunHeaderApplication = 24;
-constexpr std::size_t kApplicationFlags = 26;
 constexpr int kDisplayModeWithExtensionPack = 7;
 
 void* ApplicationOf(const void* rhPtr) {
     void* application = nullptr;
-    if (rhPtr) std::memcpy(&application, static_cast<const std::uint8_t*>(rhPtr) + kRunHeaderApplication, sizeof application);
+    if (rhPtr) std::memcpy(&application, static_cast<const std::uint8_t*>(rhPtr) + Host::kRunHeaderApplication, sizeof application);
     return application;
 }
 
@@ -31,7 +30,7 @@ int DisplayMode(const void* rhPtr) {
     const void* application = ApplicationOf(rhPtr);
     std::uint16_t flags = 0;
     if (!application) return DisplayModeFromFlags(flags);
-    std::memcpy(&flags, static_cast<const std::uint8_t*>(application) + kApplicationFlags, sizeof flags);
+    std::memcpy(&flags, static_cast<const std::uint8_t*>(application) + Host::kApplicationFlags, sizeof flags);
     const int mode = DisplayModeFromFlags(flags);
     cached.store(mode);
     return mode;

@@ -73,6 +73,10 @@ enum RunHeaderOffset : std::size_t {
     kRunHeaderObjectTable = 4728,
 };
 
+// The 16-bit flags of the application record the run header points to (offset 24), which
+// give the display mode.
+constexpr std::size_t kApplicationFlags = 26;
+
 // Kinds the parameter services take.
 enum ParameterKind : std::int32_t {
     kParameterInteger = 0,

@@ -12,7 +12,6 @@ namespace {
 
 using namespace Vantor::Host;
 
-constexpr std::size_t kApplicationFlags = 26;
 constexpr std::size_t kSmallObjectListEntry = 142;
 constexpr std::size_t kLargeObjectListEntry = 146;
 static_assert(kRunHeaderObjectTable + sizeof(void*) <= RunHeader::kSize);

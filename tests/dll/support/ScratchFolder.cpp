@@ -42,13 +42,20 @@ ScratchFolder::ScratchFolder(const std::filesystem::path& subfolder)
     std::filesystem::create_directories(path_);
 }
 
-std::filesystem::path ScratchFolder::CopyLibrary(std::string_view builtName, std::string_view newName) const
+std::filesystem::path CopyBuiltLibrary(const std::filesystem::path& folder, std::string_view builtName,
+                                       std::string_view newName)
 {
-    const std::filesystem::path target = path_ / std::string(newName.empty() ? builtName : newName);
+    std::filesystem::create_directories(folder);
+    const std::filesystem::path target = folder / std::string(newName.empty() ? builtName : newName);
     std::filesystem::copy_file(BuildFolder() / std::string(builtName), target,
                                std::filesystem::copy_options::overwrite_existing);
-    CopyHostLibraries(path_);
+    CopyHostLibraries(folder);
     return target;
+}
+
+std::filesystem::path ScratchFolder::CopyLibrary(std::string_view builtName, std::string_view newName) const
+{
+    return CopyBuiltLibrary(path_, builtName, newName);
 }
 
 std::filesystem::path ScratchFolder::Write(const std::filesystem::path& relative, std::string_view bytes) const

@@ -15,6 +15,11 @@ std::filesystem::path BuildFolder();
 // into `folder`, where an extension library copied there finds them.
 void CopyHostLibraries(const std::filesystem::path& folder);
 
+// Copies a built library into `folder` (made when missing), under another name when one is
+// given, with the libraries it imports beside it.
+std::filesystem::path CopyBuiltLibrary(const std::filesystem::path& folder, std::string_view builtName,
+                                       std::string_view newName = {});
+
 class ScratchFolder {
 public:
     // A new, empty folder named after the running test, below the build folder.

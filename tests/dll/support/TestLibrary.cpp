@@ -8,11 +8,7 @@ const char kMinimalDefinition[] =
 TestLibrary::TestLibrary(const ScratchFolder& scratch, const std::filesystem::path& folder)
     : folder_(scratch.Path() / folder)
 {
-    const std::filesystem::path library = folder_ / "VantorTest.mfx";
-    std::filesystem::create_directories(folder_);
-    std::filesystem::copy_file(BuildFolder() / "VantorTest.mfx", library,
-                               std::filesystem::copy_options::overwrite_existing);
-    CopyHostLibraries(folder_);
+    const std::filesystem::path library = CopyBuiltLibrary(folder_, "VantorTest.mfx");
     WriteFile(folder_ / "VantorTest.json", kMinimalDefinition);
     extension_ = std::make_unique<LoadedExtension>(library);
 }
