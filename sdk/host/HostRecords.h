@@ -19,28 +19,49 @@ using CallFunction = std::uint32_t(VANTOR_HOSTCALL*)(void* edPtr, std::int32_t c
 
 // Call-function service codes the framework uses.
 enum CallFunctionCode : std::int32_t {
+    kCallInsertProperties = 1,  // zero-terminated run of PropTableEntry, sheet ID to insert after, 1
+    kCallRemoveProperty = 2,    // property ID
+    kCallRemoveProperties = 3,  // zero-terminated run of PropTableEntry
+    kCallRefreshProperty = 4,   // property ID, 1 to re-create the control, 0 for its value only
+    kCallResizeEditData = 5,    // current EDITDATA, new size: the new EDITDATA or null
+    kCallGetObjectProperty = 6, // property code: a host Prop the caller releases
     kCallLoadObject = 18,
-    kCallIsUnicode = 113,
     kCallObjectListEntryIsLarge = 112,
-    kCallResizeEditData = 5,
+    kCallIsUnicode = 113,
 };
+
+// kCallGetObjectProperty's code for the object's name, a Prop_WStr.
+constexpr std::intptr_t kObjectPropertyName = 403;
 
 // The host's application record handed to Initialize, LoadObject and the editor exports.
 // Only the fields the framework reads are named.
+// The image editors' records are declared with the property sheet that fills them.
+using EditImageFunction = std::int32_t(VANTOR_HOSTCALL*)(void* edPtr, void* editRecord, void* window);
+
 struct mV {
     std::uint8_t reserved0[16];
-    void* window;                 // owner window: non-null in the editor
-    std::uint8_t reserved20[20];
+    void* window;        // owner window: non-null in the editor
+    void* editorWindow;  // parent for the host's editors
+    std::uint8_t reserved24[16];
     void* imageFilterManager;
-    std::uint8_t reserved44[292];
+    std::uint8_t reserved44[8];
+    std::uint32_t currentApplication;  // changes when another application is opened
+    std::uint8_t reserved56[280];
     VersionFunction getVersion;
     CallFunction callFunction;
+    std::uint8_t reserved344[12];
+    EditImageFunction editImage;   // one image; 1 when the user confirmed
+    EditImageFunction editImages;  // an image list; 1 when the user confirmed
 };
 static_assert(offsetof(mV, window) == 16);
+static_assert(offsetof(mV, editorWindow) == 20);
 static_assert(offsetof(mV, imageFilterManager) == 40);
+static_assert(offsetof(mV, currentApplication) == 52);
 static_assert(offsetof(mV, getVersion) == 336);
 static_assert(offsetof(mV, callFunction) == 340);
-static_assert(sizeof(mV) == 344);
+static_assert(offsetof(mV, editImage) == 356);
+static_assert(offsetof(mV, editImages) == 360);
+static_assert(sizeof(mV) == 364);
 
 // Host versions: Fusion 2.5 has 0x0205 in the high word; bits 0xF000 of the
 // low word hold 0x4000 for the Developer edition.

@@ -1,5 +1,7 @@
 #include "standins/host/HostApplication.h"
 
+#include "standins/host/HostProps.h"
+
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
@@ -39,6 +41,16 @@ void HostApplication::SetCallAnswer(std::int32_t code, std::uint32_t answer) {
     answers_[code] = answer;
 }
 
+void HostApplication::SetCallHandler(CallHandler handler) {
+    std::lock_guard lock(mutex_);
+    handler_ = std::move(handler);
+}
+
+void HostApplication::SetObjectName(std::optional<std::wstring> name) {
+    std::lock_guard lock(mutex_);
+    objectName_ = std::move(name);
+}
+
 std::vector<HostCall> HostApplication::Calls() const {
     std::lock_guard lock(mutex_);
     return calls_;
@@ -74,8 +86,29 @@ std::uint32_t VANTOR_HOSTCALL HostApplication::VersionService() noexcept {
 std::uint32_t VANTOR_HOSTCALL HostApplication::CallService(void* edPtr, std::int32_t code, std::intptr_t arg1,
                                                            std::intptr_t arg2, std::intptr_t arg3) noexcept {
     HostApplication& application = Current();
+    const HostCall call{edPtr, code, arg1, arg2, arg3};
+    CallHandler handler;
+    {
+        std::lock_guard lock(application.mutex_);
+        application.calls_.push_back(call);
+        handler = application.handler_;
+    }
+    if (handler) {
+        try {
+            if (const std::optional<std::uint32_t> answer = handler(call))
+                return *answer;
+        } catch (const std::exception& error) {
+            std::fprintf(stderr, "[host] call handler failed on code %d: %s\n", static_cast<int>(code), error.what());
+            std::fflush(stderr);
+            std::abort();
+        }
+    }
     std::lock_guard lock(application.mutex_);
-    application.calls_.push_back({edPtr, code, arg1, arg2, arg3});
+    if (code == Vantor::Host::kCallGetObjectProperty && arg1 == Vantor::Host::kObjectPropertyName) {
+        if (!application.objectName_)
+            return 0;
+        return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(MakeHostWStr(*application.objectName_)));
+    }
     const auto answer = application.answers_.find(code);
     return answer != application.answers_.end() ? answer->second : 0;
 }

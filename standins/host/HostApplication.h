@@ -6,8 +6,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <map>
 #include <mutex>
+#include <string>
 #include <vector>
 
 namespace StandinHost {
@@ -50,6 +53,14 @@ public:
 
     // What the call-function service answers for `code`; codes never set answer 0.
     void SetCallAnswer(std::int32_t code, std::uint32_t answer);
+    // Asked first for every call, outside the application's lock so that it may call back into the
+    // application; no value falls back on the answers. One handler at a time; empty removes it.
+    using CallHandler = std::function<std::optional<std::uint32_t>(const HostCall&)>;
+    void SetCallHandler(CallHandler handler);
+    // The object's name that code 6 with 403 hands over as a fresh 'STRW' object; none answers null.
+    void SetObjectName(std::optional<std::wstring> name);
+    // The application value at offset 52, which the editor changes when another application opens.
+    void SetCurrentApplication(std::uint32_t value) noexcept { record_.currentApplication = value; }
     std::vector<HostCall> Calls() const;
     std::vector<HostCall> TakeCalls();
     std::size_t VersionCalls() const;
@@ -64,6 +75,8 @@ private:
     mutable std::mutex mutex_;
     std::uint32_t version_ = kDefaultVersion;
     std::map<std::int32_t, std::uint32_t> answers_;
+    CallHandler handler_;
+    std::optional<std::wstring> objectName_;
     std::vector<HostCall> calls_;
     std::size_t versionCalls_ = 0;
 };
