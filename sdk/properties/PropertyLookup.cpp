@@ -89,6 +89,14 @@ Result<RecordView> DataAtForChange(
     return RecordAt(records.value(), view.Layout(), id, isJsonIndex);
 }
 
+std::optional<std::size_t> JsonIndexOfTitle(const json_value& properties, std::string_view title)
+{
+    for (std::size_t i = 0; i < ElementCount(properties); ++i)
+        if (EqualsIgnoringAsciiCase(Text(Member(Element(properties, i), "Title")), title))
+            return i;
+    return std::nullopt;
+}
+
 Result<bool> CheckboxOfJsonIndex(const PropertiesView& view, std::size_t jsonIndex)
 {
     if (jsonIndex >= view.NumProps())

@@ -34,6 +34,9 @@ Result<std::optional<RecordView>> DataAt(
 Result<RecordView> DataAtForChange(
     const PropertiesView& view, const PropertyDefinition& definition, std::size_t id, bool isJsonIndex);
 
+// The JSON index of the first property whose "Title" equals title, ignoring ASCII case.
+std::optional<std::size_t> JsonIndexOfTitle(const _json_value& properties, std::string_view title);
+
 // 'VNT2': the bit of the record the set-aware lookup finds; 'VNT1': bit jsonIndex.
 Result<bool> CheckboxOfJsonIndex(const PropertiesView& view, std::size_t jsonIndex);
 

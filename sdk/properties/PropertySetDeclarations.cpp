@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "sdk/definition/Json.h"
+#include "sdk/properties/PropertyLookup.h"
 #include "sdk/properties/PropertyTypes.h"
 
 namespace Vantor {
@@ -20,14 +21,6 @@ constexpr std::array<std::string_view, kRoleCount> kDisplayNames{
     "AddButton", "DeleteButton", "EntryList", "SetName", "StartItem", "EndItem"};
 
 std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
-
-std::optional<std::size_t> PropertyByTitle(const json_value& properties, std::string_view title)
-{
-    for (std::size_t i = 0; i < ElementCount(properties); ++i)
-        if (EqualsIgnoringAsciiCase(Text(Member(Element(properties, i), "Title")), title))
-            return i;
-    return std::nullopt;
-}
 
 bool KindFits(Role role, std::optional<PropertyTypeId> type)
 {
@@ -67,7 +60,7 @@ std::optional<PropSet> ReadOne(const json_value& declaration, const json_value& 
                 "Missing property set item " + std::string(kKeys[role]) + " in property set name " + name + "."));
             return std::nullopt;
         }
-        const std::optional<std::size_t> found = PropertyByTitle(properties, Text(item));
+        const std::optional<std::size_t> found = JsonIndexOfTitle(properties, Text(item));
         if (!found) {
             boxes.push_back(Problem::Error(std::string(kSetTitle), "Property set " + Quoted(name)
                 + " requests item name " + Quoted(Text(item)) + ", which was not found."));

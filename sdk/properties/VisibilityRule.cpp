@@ -4,6 +4,7 @@
 #include <string>
 
 #include "sdk/definition/Json.h"
+#include "sdk/properties/PropertyLookup.h"
 #include "sdk/properties/PropertyTypes.h"
 #include "sdk/properties/RuleReduction.h"
 
@@ -15,14 +16,6 @@ constexpr std::string_view kBoxTitle = "Vantor property error";
 Problem RuleBox(std::string text) { return Problem::Error(std::string(kBoxTitle), std::move(text)); }
 
 std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
-
-std::optional<std::size_t> PropertyByTitle(const json_value& properties, std::string_view title)
-{
-    for (std::size_t i = 0; i < ElementCount(properties); ++i)
-        if (EqualsIgnoringAsciiCase(Text(Member(Element(properties, i), "Title")), title))
-            return i;
-    return std::nullopt;
-}
 
 bool IsStringKind(std::uint16_t typeId)
 {
@@ -87,7 +80,7 @@ bool Substitute(const PropertiesView& view, const PropertyDefinition& definition
             return false;
         }
         const std::string title = text.substr(open + 1, close - open - 1);
-        const std::optional<std::size_t> referenced = PropertyByTitle(definition.properties, title);
+        const std::optional<std::size_t> referenced = JsonIndexOfTitle(definition.properties, title);
         if (!referenced) {
             boxes.push_back(RuleBox(
                 "Malformed JSON: " + std::string(key) + " property name " + Quoted(title) + " does not exist."));
