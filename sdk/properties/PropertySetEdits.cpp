@@ -100,7 +100,7 @@ Result<Located> Locate(std::span<const std::uint8_t> block, const PropSet& set)
                     + " is not stored as a complete run of the set's properties.");
         found.entryEnds.push_back(position);
     }
-    return Located{std::move(view).value(), read.value(), std::move(found)};
+    return Located{std::move(view).value(), std::move(read).value(), std::move(found)};
 }
 
 // The block with `count` records from position `at` replaced by `inserted`, whose checkbox
