@@ -178,10 +178,10 @@ TEST(DefinitionSource, TwoThreadsStartingAtOnceBuildTheDefinitionOnce)
                  "{ \"Identifier\": \"RACE\", \"UK English\": { \"About\": { \"Name\": \"x\" }, \"Actions\": [ 5 ] } }");
     LoadedExtension test(path);
     std::int32_t results[2] = {-2, -2};
-    std::thread first([&] { results[0] = test.Initialize(host.Record()); });
-    std::thread second([&] { results[1] = test.Initialize(host.Record()); });
-    first.join();
-    second.join();
+    // One contender on this thread: two extra threads at once crash wine under user-mode emulation.
+    std::thread other([&] { results[0] = test.Initialize(host.Record()); });
+    results[1] = test.Initialize(host.Record());
+    other.join();
     EXPECT_EQ(results[0], 0);
     EXPECT_EQ(results[1], 0);
     EXPECT_EQ(test.TakeBoxes().size(), 1u);

@@ -75,10 +75,10 @@ TEST(DiagnosticsSettings, TwoThreadsReadingFirstBothSeeTheFile)
     TestSupport::WriteFile(test.Folder() / "Vantor.ini", "Languages=Both\n");
     ASSERT_EQ(test.Start(host), 0);
     std::string seen[2];
-    std::thread first([&] { seen[0] = test.Setting("Languages"); });
-    std::thread second([&] { seen[1] = test.Setting("Languages"); });
-    first.join();
-    second.join();
+    // One reader on this thread: two extra threads at once crash wine under user-mode emulation.
+    std::thread other([&] { seen[0] = test.Setting("Languages"); });
+    seen[1] = test.Setting("Languages");
+    other.join();
     EXPECT_EQ(seen[0], "Both");
     EXPECT_EQ(seen[1], "Both");
 }

@@ -1,5 +1,6 @@
-// A value in the current user's registry for the length of a test, in the wine prefix's
-// real registry; removed again afterwards, with its key when the test made it.
+// A value in the current user's registry for the length of a test. The first one maps this
+// process's current-user root onto a private key, so that test executables running side by side
+// in one wine prefix never see each other's values; the value is removed again afterwards.
 #pragma once
 
 #include <string>
