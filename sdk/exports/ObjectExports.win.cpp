@@ -1,5 +1,9 @@
 // The editor's object exports: a new object's properties, a copied object's repair, the icon in
 // the object list and the object's picture in the frame editor.
+#include <windows.h>
+
+#include <cstddef>
+
 #include "sdk/editor/Compatibility.h"
 #include "sdk/editor/EditorDisplay.h"
 #include "sdk/editor/EditorIcon.h"
@@ -12,6 +16,10 @@
 
 using Vantor::Host::cSurface;
 using Vantor::Host::mV;
+
+// The host hands EditorDisplay a RECT.
+static_assert(sizeof(Vantor::EditorRectangle) == sizeof(RECT));
+static_assert(offsetof(Vantor::EditorRectangle, bottom) == offsetof(RECT, bottom));
 
 VANTOR_EXPORT std::int32_t VANTOR_HOSTCALL CreateObject(mV* mV, void*, void* edPtr)
 {
