@@ -1,11 +1,10 @@
 // The life of one run-time object, and the hooks the host calls around it.
 #include <cstring>
 
-#include "sdk/diagnostics/Boxes.h"
-#include "sdk/diagnostics/Environment.h"
 #include "sdk/exports/Export.h"
 #include "sdk/frame/ExtensionBase.h"
 #include "sdk/frame/ExtensionHooks.h"
+#include "sdk/frame/HostRecord.h"
 #include "sdk/frame/Sdk.h"
 #include "sdk/properties/StoredBlockCheck.h"
 
@@ -14,12 +13,7 @@ using Vantor::Host::RUNDATA;
 
 VANTOR_EXPORT std::int32_t VANTOR_HOSTCALL LoadObject(mV* mV, const wchar_t* fileName, void* edPtr, std::int32_t)
 {
-    if (::SDK)
-        ::SDK->mV = mV;
-    if (mV)
-        Vantor::ProcessEnvironment().ownerWindow = mV->window;
-    if (Vantor::ProcessEnvironment().runContext == Vantor::RunContext::Editor && mV && mV->callFunction)
-        mV->callFunction(edPtr, Vantor::Host::kCallLoadObject, 0, 0, 0);
+    Vantor::Ovik::AdoptHostRecord(mV, edPtr);
     Vantor::CheckLoadedBlock(edPtr);
     return 0;
 }

@@ -1,6 +1,7 @@
 // The one process-wide definition object, built at Initialize from the JSON definition.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -10,12 +11,17 @@
 #include "sdk/dispatch/LinkedFunction.h"
 #include "sdk/host/HostRecords.h"
 
+namespace Vantor {
+class EditorIcon;
+}
+
 namespace Vantor::Ovik {
 
 class SDK {
 public:
     // Builds every table; problems are shown as they are found and construction goes on.
     SDK(Host::mV* mV, JsonDocument document);
+    ~SDK();
     SDK(const SDK&) = delete;
     SDK& operator=(const SDK&) = delete;
 
@@ -27,6 +33,7 @@ public:
     std::vector<LinkedFunction> actionFunctions, conditionFunctions, expressionFunctions;
     std::vector<CallPlan> actionPlans, conditionPlans, expressionPlans;  // how each call reads its parameters
     Host::mV* mV;
+    std::unique_ptr<EditorIcon> icon;  // the object's picture in the editor
 
 private:
     JsonDocument document_;

@@ -3,6 +3,7 @@
 #include "sdk/definition/Json.h"
 #include "sdk/diagnostics/Boxes.h"
 #include "sdk/dispatch/Dispatch.h"
+#include "sdk/editor/EditorIcon.h"
 #include "sdk/editor/Menus.h"
 
 Vantor::Ovik::SDK* SDK = nullptr;
@@ -31,6 +32,7 @@ SDK::SDK(Host::mV* mV, JsonDocument document) : mV(mV), document_(std::move(docu
 {
     if (!::SDK)
         ::SDK = this;  // the lookups below need it during construction
+    icon = std::make_unique<EditorIcon>(mV);
 
     const json_value& language = CurrentLanguage();
     if (!IsObject(language)) {
@@ -55,5 +57,7 @@ SDK::SDK(Host::mV* mV, JsonDocument document) : mV(mV), document_(std::move(docu
 
     BuildMenus(language);
 }
+
+SDK::~SDK() = default;
 
 }  // namespace Vantor::Ovik

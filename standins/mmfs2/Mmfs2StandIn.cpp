@@ -1,10 +1,11 @@
-// A stand-in for the host's mmfs2.dll: each host function answers what the test chose.
+// The stand-in's image bank queries: each answers what the test chose.
 #define VANTOR_BUILDING_MMFS2
 #include "standins/mmfs2/Mmfs2Control.h"
 
 #include <cstring>
 
 #include "sdk/host/Mmfs2.h"
+#include "standins/mmfs2/StandinState.h"
 
 namespace {
 
@@ -36,7 +37,11 @@ extern "C" std::int32_t VANTOR_HOSTCALL Mmfs2_GetImageInfo(void* application, st
     return state.imageInfoResult;
 }
 
-void __cdecl Mmfs2StandIn_Reset() { state = State(); }
+void __cdecl Mmfs2StandIn_Reset()
+{
+    state = State();
+    Mmfs2StandIn::CurrentSwitches() = {};
+}
 
 void __cdecl Mmfs2StandIn_SetImageInfoAnswer(std::int32_t result, std::uint8_t flagsByte) {
     state.imageInfoResult = result;

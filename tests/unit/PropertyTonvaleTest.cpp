@@ -16,6 +16,7 @@
 #include "sdk/properties/EditDataView.h"
 #include "sdk/properties/PropertyLookup.h"
 #include "sdk/properties/PropertyReads.h"
+#include "tests/fixtures/DefaultBlocks.h"
 
 using namespace Vantor;
 
@@ -42,56 +43,6 @@ struct Product {
 
     PropertyDefinition Definition() const { return {*properties, "UK English"}; }
 };
-
-// Bytes as the host lays them out, written independently of the block assembler.
-struct ExpectedBytes {
-    std::vector<std::uint8_t> bytes;
-    void U16(std::uint16_t v) { Int(v, 2); }
-    void U32(std::uint32_t v) { Int(v, 4); }
-    void Int(std::uint32_t v, int width)
-    {
-        for (int i = 0; i < width; ++i)
-            bytes.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-    }
-    void Text(const std::string& text) { bytes.insert(bytes.end(), text.begin(), text.end()); }
-    void Record(std::uint32_t size, std::uint16_t type, std::uint16_t index, const std::string& title)
-    {
-        U32(size);
-        U16(type);
-        U16(index);
-        bytes.push_back(static_cast<std::uint8_t>(title.size()));
-        Text(title);
-    }
-};
-
-std::vector<std::uint8_t> TonvaleBlock()
-{
-    ExpectedBytes e;
-    e.U32(249);  // extSize
-    e.U32(249);  // extMaxSize
-    e.U32(0x101);
-    e.U32(0);   // extID
-    e.U32(20);  // extPrivateData
-    e.Text("2TNV");
-    e.U32(0x7F19CA1C);
-    e.U32(0xA6E2BE07);
-    e.U16(5);
-    e.U16(0);
-    e.U32(249);
-    e.U32(0);
-    e.U32(0);
-    e.bytes.push_back(0);  // checkbox bits
-    e.Record(51, 5, 0, "Master Bank Path");
-    e.Text("./FMOD/Desktop/Master.bank");
-    e.Record(67, 5, 1, "Master Strings Bank Path");
-    e.Text("./FMOD/Desktop/Master.strings.bank");
-    e.Record(27, 10, 2, "Enable Live Update");
-    e.Record(26, 6, 3, "Real Channels");
-    e.U32(2);
-    e.Record(29, 6, 4, "Virtual Channels");
-    e.U32(128);
-    return e.bytes;
-}
 
 // A copy in a heap block of exactly its size, so that any read past it is caught.
 struct ExactCopy {
@@ -148,7 +99,7 @@ TEST(PropertyTonvale, DefaultBlockIsExactlyTheStoredForm)
     for (const Problem& box : tonvale.made.boxes)
         ADD_FAILURE() << box.title << ": " << box.text;
     ASSERT_TRUE(tonvale.made.made());
-    EXPECT_EQ(tonvale.made.block, TonvaleBlock());
+    EXPECT_EQ(tonvale.made.block, TestFixtures::TonvaleDefaultBlock());
 
     const EditDataView view(tonvale.made.block.data(), tonvale.made.block.size());
     const auto props = view.PropertiesAt(20);
@@ -191,13 +142,7 @@ TEST(PropertyTonvale, VelisseGetsTheEmptyBlock)
 {
     const Product velisse("eventinstance/Velisse.json");
     EXPECT_TRUE(velisse.made.boxes.empty());
-    ExpectedBytes e;
-    for (std::uint32_t v : {48u, 48u, 0x101u, 0u, 20u})
-        e.U32(v);
-    e.Text("2TNV");
-    for (std::uint32_t v : {0x7EE3623Au, 0x7EE3623Au, 0u, 48u, 0u, 0u})
-        e.U32(v);
-    EXPECT_EQ(velisse.made.block, e.bytes);
+    EXPECT_EQ(velisse.made.block, TestFixtures::VelisseDefaultBlock());
     EXPECT_TRUE(velisse.made.resetList.empty());
 
     const auto props = EditDataView(velisse.made.block.data(), velisse.made.block.size()).PropertiesAt(20);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "standins/host/app/Describe.h"
+#include "standins/host/app/EditorReport.h"
 #include "standins/host/app/SceneRun.h"
 
 namespace {
@@ -12,8 +13,11 @@ namespace {
 int Usage()
 {
     std::wcerr << L"usage: vantor-host describe LIBRARY.mfx...\n"
+                  L"       vantor-host editor LIBRARY.mfx... [--icons DIR]\n"
                   L"       vantor-host run SCENE\n"
                   L"  describe  load each library as the editor does and print what it tells the host\n"
+                  L"  editor    print the menus, texts and info records as the editor shows them, create and\n"
+                  L"            duplicate an object, and write each icon as the editor draws it to DIR\n"
                   L"  run       play a scene script frame by frame against the libraries, printing a trace\n";
     return 2;
 }
@@ -26,6 +30,21 @@ int wmain(int argc, wchar_t** argv)
     if (arguments.size() >= 2 && arguments[0] == L"describe") {
         const std::vector<std::filesystem::path> libraries(arguments.begin() + 1, arguments.end());
         return StandinHost::Describe(libraries, std::wcout) == 0 ? 0 : 1;
+    }
+    if (arguments.size() >= 2 && arguments[0] == L"editor") {
+        std::vector<std::filesystem::path> libraries;
+        std::filesystem::path icons;
+        for (std::size_t i = 1; i < arguments.size(); ++i) {
+            if (arguments[i] != L"--icons")
+                libraries.emplace_back(arguments[i]);
+            else if (++i < arguments.size())
+                icons = arguments[i];
+            else
+                return Usage();
+        }
+        if (libraries.empty())
+            return Usage();
+        return StandinHost::ShowEditor(libraries, icons, std::wcout) == 0 ? 0 : 1;
     }
     if (arguments.size() == 2 && arguments[0] == L"run")
         return StandinHost::RunScene(arguments[1], std::wcout, std::wcerr);

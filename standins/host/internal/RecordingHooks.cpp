@@ -3,6 +3,7 @@
 #include "standins/host/Recorder.h"
 #include "standins/host/internal/HookSlotTable.h"
 #include "standins/host/internal/ImportTable.h"
+#include "standins/host/internal/ProcessEndHooks.h"
 #include "standins/host/internal/TextConversion.h"
 
 #include <array>
@@ -43,7 +44,7 @@ struct SlotHooks {
 // No debugger is ever attached, so an extension never breaks into one.
 BOOL WINAPI NoDebuggerPresent() noexcept { return FALSE; }
 
-using Replacements = std::array<ImportReplacement, 5>;
+using Replacements = std::array<ImportReplacement, 7>;
 
 template <std::size_t Slot>
 Replacements ReplacementsOf() {
@@ -54,6 +55,8 @@ Replacements ReplacementsOf() {
         {"kernel32.dll", "OutputDebugStringW", reinterpret_cast<const void*>(&Hooks::OutputDebugStringW)},
         {"kernel32.dll", "OutputDebugStringA", reinterpret_cast<const void*>(&Hooks::OutputDebugStringA)},
         {"kernel32.dll", "IsDebuggerPresent", reinterpret_cast<const void*>(&NoDebuggerPresent)},
+        {"kernel32.dll", "TerminateProcess", reinterpret_cast<const void*>(&HookedTerminateProcess)},
+        {"kernel32.dll", "ExitProcess", reinterpret_cast<const void*>(&HookedExitProcess)},
     }};
 }
 

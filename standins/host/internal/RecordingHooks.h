@@ -11,7 +11,8 @@ namespace StandinHost {
 class RecordingHooks {
 public:
     RecordingHooks() noexcept = default;  // hooks nothing
-    // Rewrites the module's imports of MessageBoxW/A, OutputDebugStringW/A and IsDebuggerPresent,
+    // Rewrites the module's imports of MessageBoxW/A, OutputDebugStringW/A, IsDebuggerPresent,
+    // TerminateProcess and ExitProcess (see ProcessEnd.h),
     // the first time the module is hooked. Throws ExtensionLibraryError.
     explicit RecordingHooks(HMODULE module);
     ~RecordingHooks();
