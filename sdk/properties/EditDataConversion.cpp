@@ -130,8 +130,7 @@ Conversion ConvertEditData(const ConversionRequest& request)
                 result.boxes.push_back(NoValueBox(i, title));
             return Outcome(std::move(result), ConversionOutcome::Failed);
         }
-        const auto typeId = PropertyTypeFromName(typeName).value_or(static_cast<PropertyTypeId>(reply->typeId));
-        if (!assembler.AddRecord(typeId, static_cast<std::uint16_t>(i), IsTitleless(typeName) ? "" : title,
+        if (!assembler.AddRecord(reply->typeId, static_cast<std::uint16_t>(i), IsTitleless(typeName) ? "" : title,
                 reply->value)) {
             result.boxes.push_back(Problem::Error("Property conversion error",
                 "Property " + Num(i) + " (" + std::string(title) + ") cannot be stored: its title is longer than "

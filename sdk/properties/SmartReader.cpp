@@ -81,7 +81,7 @@ ReaderStatus SmartReader::Initialise(std::vector<Problem>& boxes)
     if (!records.ok()) {
         boxes.push_back(Problem::Error("Property conversion error",
             "The stored properties are damaged: " + records.problem().text
-                + "The values that can still be read by title were not trusted; defaults are used instead."));
+                + "No stored value could be trusted, so every property gets its default."));
         return ReaderStatus::Unsuitable;
     }
     view_ = std::move(view).value();
