@@ -256,6 +256,36 @@ TEST(PropertyConversion, APropertyNoReaderCanFillMakesNoBlock)
     EXPECT_NE(failed.boxes[1].text.find("All converters have failed for property 0 (N)"), std::string::npos);
 }
 
+TEST(PropertyConversion, APropertySetKeepsItsFirstEntryAndItsListIsReported)
+{
+    constexpr const char* kSet = R"({ "Properties": [
+        { "Type": "Combo Box", "Title": "Entries" },
+        { "Type": "Edit button", "Title": "Add" },
+        { "Type": "Edit button", "Title": "Delete" },
+        { "Type": "Editbox String", "Title": "Entry name", "DefaultState": "first" },
+        { "Type": "Editbox Number", "Title": "Level", "DefaultState": LEVEL }EXTRA
+    ] })";
+    auto definition = [&](const char* level, const char* extra) {
+        std::string text = kSet;
+        text.replace(text.find("LEVEL"), 5, level);
+        text.replace(text.find("EXTRA"), 5, extra);
+        return text;
+    };
+    const std::string currentText = definition("1", "");
+    const std::string olderText = definition("4", R"(, { "Type": "Editbox String", "Title": "Extra" })");
+    Definition current(currentText.c_str());
+    Definition older(olderText.c_str());
+    current.sets = older.sets = {{0, "Sounds", 3, 4, 3}};
+
+    const Conversion made = current.Convert(older.DefaultBlock());
+    ASSERT_EQ(made.outcome, ConversionOutcome::NewBlock) << ::testing::PrintToString(Texts(made.boxes));
+    EXPECT_EQ(current.Num(made.block, "Level"), 4.0f);
+    EXPECT_EQ(current.Str(made.block, "Entry name"), "first");
+    EXPECT_EQ(current.Str(made.block, "Entries"), "first");  // the list names the selected entry
+    // The old list cannot say how many entries the new block holds: it is rebuilt and listed.
+    EXPECT_EQ(made.resetList, "\xE2\x80\xA2 Entries\n");
+}
+
 TEST(PropertyConversion, TheSummaryFollowsTheSetting)
 {
     Conversion conversion;
