@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <cstring>
+#include <functional>
 #include <stdexcept>
 
 #include "sdk/definition/Json.h"
@@ -29,8 +30,9 @@ std::vector<std::uint8_t> Bytes(std::string_view text, std::string_view prefix =
     return bytes;
 }
 
-// The typed text, or the JSON default rendered as typed text.
-std::string ValueOf(const json_value& property, const PropertyValues& values)
+}  // namespace
+
+std::string TypedValueOf(const json_value& property, const PropertyValues& values)
 {
     const auto found = values.find(std::string(Text(Member(property, "Title"))));
     if (found != values.end())
@@ -45,7 +47,7 @@ std::string ValueOf(const json_value& property, const PropertyValues& values)
     return std::to_string(Integer(fallback));
 }
 
-std::vector<std::uint8_t> Encoded(PropertyTypeId type, const std::string& value)
+std::vector<std::uint8_t> EncodedValue(PropertyTypeId type, const std::string& value)
 {
     if (IsStoredTextId(type))
         return Bytes(value);
@@ -58,43 +60,62 @@ std::vector<std::uint8_t> Encoded(PropertyTypeId type, const std::string& value)
     return {};
 }
 
-}  // namespace
+const json_value& DefinitionProperties(const JsonDocument& document)
+{
+    const int language = DefaultLanguageMember(document.root());
+    return Member(MemberValue(document.root(), language < 0 ? 0 : language), "Properties");
+}
+
+std::string VisitTypedProperties(const json_value& properties, const PropertyValues& values,
+                                 const std::function<std::string(const TypedProperty&)>& visit)
+{
+    for (std::size_t index = 0; index < ElementCount(properties); ++index) {
+        const json_value& property = Element(properties, index);
+        const std::string_view typeName = Text(Member(property, "Type"));
+        const auto type = PropertyTypeFromName(typeName);
+        if (!type)
+            return "property " + std::to_string(index) + " has the unknown type \"" + std::string(typeName) + "\"";
+        TypedProperty typed{index, *type, typeName, std::string(Text(Member(property, "Title"))), {}, {}, property};
+        if (!IsValueless(typeName))
+            typed.value = TypedValueOf(property, values);
+        const bool hasCheckbox =
+            *type == kCheckbox || (!IsValueless(typeName) && MemberIndex(property, "CheckboxDefaultState") >= 0);
+        if (hasCheckbox) {
+            const auto found = values.find(typed.title);
+            typed.checked = found != values.end()
+                                ? found->second == "true"
+                                : Boolean(Member(property, *type == kCheckbox ? "DefaultState" : "CheckboxDefaultState"));
+        }
+        try {
+            if (std::string error = visit(typed); !error.empty())
+                return error;
+        } catch (const std::logic_error&) {
+            return "\"" + typed.value + "\" is not a number for property \"" + typed.title + "\"";
+        }
+    }
+    return {};
+}
 
 StoredBlockResult BuildStoredBlock(const std::string& definitionText, const PropertyValues& values)
 {
     const JsonDocument document = JsonDocument::Parse(definitionText);
     if (!document.ok())
         return {{}, "the definition does not parse: " + document.error()};
-    const int language = DefaultLanguageMember(document.root());
-    const json_value& properties = Member(MemberValue(document.root(), language < 0 ? 0 : language), "Properties");
+    const json_value& properties = DefinitionProperties(document);
 
     EditDataAssembler assembler;
-    for (std::size_t index = 0; index < ElementCount(properties); ++index) {
-        const json_value& property = Element(properties, index);
-        const std::string_view typeName = Text(Member(property, "Type"));
-        const auto type = PropertyTypeFromName(typeName);
-        if (!type)
-            return {{}, "property " + std::to_string(index) + " has the unknown type \"" + std::string(typeName) + "\""};
-        const std::string title = IsTitleless(typeName) ? std::string() : std::string(Text(Member(property, "Title")));
-        const std::string value = IsValueless(typeName) ? std::string() : ValueOf(property, values);
-        std::vector<std::uint8_t> encoded;
-        try {
-            encoded = IsValueless(typeName) ? std::vector<std::uint8_t>() : Encoded(*type, value);
-        } catch (const std::logic_error&) {
-            return {{}, "\"" + value + "\" is not a number for property \"" + title + "\""};
-        }
-        if (!assembler.AddRecord(*type, static_cast<std::uint16_t>(index), title, encoded))
-            return {{}, "property \"" + title + "\" cannot be stored"};
-        const bool hasCheckbox =
-            *type == kCheckbox || (!IsValueless(typeName) && MemberIndex(property, "CheckboxDefaultState") >= 0);
-        if (hasCheckbox) {
-            const auto found = values.find(title);
-            const bool checked = found != values.end() ? found->second == "true"
-                                                       : Boolean(Member(property, *type == kCheckbox ? "DefaultState"
-                                                                                                     : "CheckboxDefaultState"));
-            assembler.SetChecked(index, checked);
-        }
-    }
+    const std::string error = VisitTypedProperties(properties, values, [&](const TypedProperty& typed) {
+        const std::string title = IsTitleless(typed.typeName) ? std::string() : typed.title;
+        const std::vector<std::uint8_t> encoded =
+            IsValueless(typed.typeName) ? std::vector<std::uint8_t>() : EncodedValue(typed.type, typed.value);
+        if (!assembler.AddRecord(typed.type, static_cast<std::uint16_t>(typed.index), title, encoded))
+            return "property \"" + title + "\" cannot be stored";
+        if (typed.checked)
+            assembler.SetChecked(typed.index, *typed.checked);
+        return std::string();
+    });
+    if (!error.empty())
+        return {{}, error};
     return {assembler.Finish(LayoutHashesOf(properties), 0, 0), {}};
 }
 
