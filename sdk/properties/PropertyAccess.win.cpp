@@ -7,6 +7,7 @@
 #include "sdk/diagnostics/Boxes.h"
 #include "sdk/diagnostics/Fatal.h"
 #include "sdk/frame/Sdk.h"
+#include "sdk/properties/ProblemBoxes.h"
 #include "sdk/properties/PropertyAccess.h"
 #include "sdk/properties/PropertyReads.h"
 #include "sdk/text/Utf.h"
@@ -24,36 +25,20 @@ EditDataView BlockOf(const Properties& props)
     return EditDataView(block, size);
 }
 
-// A problem the pure reader found, raised as the framework raises it.
-void Raise(const Problem& problem)
-{
-    const std::wstring text = ToUtf16(problem.text);
-    switch (problem.kind) {
-    case Problem::Kind::Fatal:
-        FatalError(L"%s", text.c_str());
-    case Problem::Kind::ErrorBox:
-        ErrorBox(ToUtf16(problem.title).c_str(), L"%s", text.c_str());
-        break;
-    case Problem::Kind::WarningBox:
-        WarningBox(ToUtf16(problem.title).c_str(), L"%s", text.c_str());
-        break;
-    }
-}
-
 template <class T, class Read>
 T ReadProperty(const Properties& props, std::string_view title, T neutral, Read read)
 {
     const EditDataView block = BlockOf(props);
     Result<PropertiesView> view = block.PropertiesAt(kPropertiesOffset);
     if (!view.ok()) {
-        Raise(view.problem());
+        ShowProblem(view.problem());
         return neutral;
     }
     const std::string languageName = ToUtf8(Ovik::CurrentLanguageName());
     const PropertyDefinition definition{Member(Ovik::CurrentLanguage(), "Properties"), languageName};
     auto result = read(view.value(), definition, title);
     if (!result.ok()) {
-        Raise(result.problem());
+        ShowProblem(result.problem());
         return neutral;
     }
     return std::move(result).value();
