@@ -10,7 +10,7 @@ EdittimeProperties::EdittimeProperties(const PropertyTableDraft& draft) : positi
 {
     entries_.reserve(draft.entries.size() + 1);
     for (const TableEntry& entry : draft.entries) {
-        const bool named = entry.type != Host::kFolderEndType && entry.type >= Host::kNamedTypeBase;
+        const bool named = entry.type != kFolderEndType && entry.type >= kNamedTypeBase;
         entries_.push_back({entry.id, named ? Keep(entry.name) : nullptr, named ? Keep(entry.info) : nullptr, entry.type,
             entry.options, Parameter(entry.parameter)});
     }

@@ -1,14 +1,11 @@
 #include "sdk/properties/PropertyTable.h"
 
 #include "sdk/definition/Json.h"
-#include "sdk/host/PropertySheet.h"
 #include "sdk/properties/PropertyTypes.h"
 #include "sdk/properties/RefreshPlan.h"
 
 namespace Vantor {
 namespace {
-
-using namespace Host;
 
 constexpr std::string_view kPropertyTitle = "Vantor JSON property";
 

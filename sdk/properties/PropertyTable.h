@@ -17,6 +17,27 @@ struct _json_value;
 
 namespace Vantor {
 
+// What the host's sheet takes in a table entry's ID, type and options fields.
+constexpr std::int32_t kFolderEndId = 0x7FFFF;
+constexpr std::uint32_t kFolderEndType = 3;
+constexpr std::uint32_t kNamedTypeBase = 1000;
+constexpr std::uint32_t kCustomTypeBase = 27;
+
+enum PropOption : std::uint32_t {
+    kOptionCheckbox = 0x1,
+    kOptionBold = 0x2,
+    kOptionParameter = 0x4,
+    kOptionRemovable = 0x8,
+    kOptionRenameable = 0x10,
+    kOptionMoveable = 0x20,
+    kOptionList = 0x40,
+    kOptionSingleSelect = 0x80,
+    kOptionPassword = 0x10000,
+    kOptionLowerCase = 0x20000,
+    kOptionUpperCase = 0x40000,
+};
+
+
 struct CreationParameter {
     enum class Kind {
         None,
