@@ -213,6 +213,8 @@ VANTOR_EXPORT std::int32_t VANTOR_HOSTCALL EditProp(mV* mV, void* edPtr, std::ui
     const auto index = sheet.JsonIndexOf(id);
     if (!index)
         return 0;
+    if (Vantor::PropertyTypeFromName(TypeOf(*index)) == Vantor::kImageList)
+        return sheet.EditImages(*index);
     return sheet.PressSetButton(*index);
 }
 

@@ -37,6 +37,8 @@ public:
     void WriteCheck(std::size_t jsonIndex, bool checked);
     // EditProp on a set's buttons: 1 when the block changed.
     std::int32_t PressSetButton(std::size_t jsonIndex);
+    // EditProp on an "Image List": the host's image editor, then the change writer.
+    std::int32_t EditImages(std::size_t jsonIndex);
 
 private:
     // Replaces the block, through the host's resize when its size changes; false when refused.

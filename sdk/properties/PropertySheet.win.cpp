@@ -1,5 +1,6 @@
 #include "sdk/properties/PropertySheet.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -7,6 +8,7 @@
 #include "sdk/diagnostics/Boxes.h"
 #include "sdk/frame/Sdk.h"
 #include "sdk/properties/EditorBlock.h"
+#include "sdk/properties/ImageListEdit.h"
 #include "sdk/properties/ProblemBoxes.h"
 #include "sdk/properties/PropertySetEdits.h"
 #include "sdk/properties/RefreshPlan.h"
@@ -277,6 +279,56 @@ std::int32_t PropertySheet::PressSetButton(std::size_t jsonIndex)
     }
     Reload(set);
     Refresh();
+    return 1;
+}
+
+std::int32_t PropertySheet::EditImages(std::size_t jsonIndex)
+{
+    const json_value& property = Element(JsonProperties(), jsonIndex);
+    if (!IsObject(property)) {
+        ErrorBox(L"Property error", L"Property ID %u (%s) is not correctly formatted.", IdOf(jsonIndex), L"");
+        return 0;
+    }
+    const Result<PropertiesView> view = EditorPropertiesOf(Block(), "Property error");
+    if (!view.ok()) {
+        ShowProblem(view.problem());
+        return 0;
+    }
+    const Result<RecordView> record = DataAtForChange(view.value(), Definition(), jsonIndex, true);
+    if (!record.ok()) {
+        ShowProblem(AsEditorBox(record.problem(), "Property error"));
+        return 0;
+    }
+    const ImageListEdit edit = ReadImageListEdit(property, record.value().value);
+    if (!mV_ || !mV_->editImage || !mV_->editImages)
+        return 0;
+    const std::wstring title = ToUtf16(edit.windowTitle);
+    const wchar_t* titlePointer = title.empty() ? nullptr : title.c_str();
+    if (edit.maxCount == 1) {
+        Host::EditImageRecord one{sizeof(Host::EditImageRecord), titlePointer,
+            edit.images.empty() ? 0u : edit.images.front(), edit.options, edit.width, edit.height};
+        if (mV_->editImage(*edPtr_, &one, mV_->editorWindow) != 1)
+            return 0;
+        const std::uint16_t image = static_cast<std::uint16_t>(one.image & 0xFFFF);
+        WriteChange(jsonIndex, ValueForm::Data, ImageListValue(std::span<const std::uint16_t>(&image, 1)));
+        return 1;
+    }
+    std::vector<std::wstring> titles;
+    for (const std::string& text : edit.titles)
+        titles.push_back(ToUtf16(text));
+    std::vector<const wchar_t*> titlePointers;
+    for (const std::wstring& text : titles)
+        titlePointers.push_back(text.c_str());
+    std::vector<std::uint16_t> images(static_cast<std::size_t>(edit.maxCount) + 1, 0);
+    std::copy(edit.images.begin(), edit.images.end(), images.begin());
+    Host::EditImagesRecord many{sizeof(Host::EditImagesRecord), titlePointer, static_cast<std::int32_t>(edit.images.size()),
+        edit.maxCount, 0, images.data(), titlePointers.empty() ? nullptr : titlePointers.data(), edit.options, edit.width,
+        edit.height};
+    if (mV_->editImages(*edPtr_, &many, mV_->editorWindow) != 1)
+        return 0;
+    // A count the host cannot have filled is cut to the room it had.
+    const std::size_t count = static_cast<std::size_t>(std::clamp(many.count, 0, edit.maxCount));
+    WriteChange(jsonIndex, ValueForm::Data, ImageListValue(std::span<const std::uint16_t>(images.data(), count)));
     return 1;
 }
 

@@ -260,4 +260,28 @@ TEST_F(PropertySheet, SetsAddRenameSwitchAndDelete)
     ExpectConsistent();
 }
 
+std::int32_t VANTOR_HOSTCALL ConfirmImage(void*, void* record, void*)
+{
+    auto* edit = static_cast<Vantor::Host::EditImageRecord*>(record);
+    if (edit->size != sizeof *edit || edit->image != 0 || edit->width != 32 || edit->height != 32)
+        return 0;
+    edit->image = 42;
+    return 1;
+}
+
+std::int32_t VANTOR_HOSTCALL CancelImage(void*, void*, void*) { return 0; }
+
+TEST_F(PropertySheet, TheImageEditorsAnswerIsStoredOnlyWhenConfirmed)
+{
+    const std::vector<std::uint8_t> before = sheet_->Block();
+    host_.Record()->editImage = &CancelImage;
+    host_.Record()->editImages = &CancelImage;
+    EXPECT_EQ(sheet_->Press(Id(L"Images")), 0);
+    EXPECT_EQ(sheet_->Block(), before);
+    host_.Record()->editImage = &ConfirmImage;
+    EXPECT_EQ(sheet_->Press(Id(L"Images")), 1);
+    EXPECT_EQ(sheet_->Value(Id(L"Images")), L"01 00 2A 00");
+    EXPECT_EQ(sheet_->Press(Id(L"Name")), 0);  // no editor behind a text
+}
+
 }  // namespace

@@ -12,6 +12,7 @@
 #include "sdk/definition/JsonDocument.h"
 #include "sdk/properties/DefaultEditData.h"
 #include "sdk/properties/EditDataView.h"
+#include "sdk/properties/ImageListEdit.h"
 #include "sdk/properties/PropertyChange.h"
 #include "sdk/properties/PropertyReads.h"
 #include "sdk/properties/PropertySetDeclarations.h"
@@ -208,6 +209,31 @@ TEST_F(PropertyChange, ABrokenBlockGivesABoxNotARead)
     const Result<ChangePlan> plan = Plan(0, ValueForm::Text, Bytes("x"));
     ASSERT_FALSE(plan.ok());
     EXPECT_EQ(plan.problem().kind, Problem::Kind::ErrorBox);
+}
+
+TEST(PropertyImageList, TheEditorsRequestComesFromTheDefinitionAndTheRecord)
+{
+    const JsonDocument document = JsonDocument::Parse(R"({"Type": "Image List", "WindowTitle": "Pick", "NumImages": 2,
+        "MaxNumImages": 3, "ImageSize": [16], "FixedImageSize": true, "AllowEmpty": true, "ImageTitles": ["a", "b"]})");
+    // The record claims five images but holds two.
+    const std::vector<std::uint8_t> stored{5, 0, 7, 0, 9, 0};
+    const ImageListEdit edit = ReadImageListEdit(document.root(), stored);
+    EXPECT_EQ(edit.windowTitle, "Pick");
+    EXPECT_EQ(edit.maxCount, 3);
+    EXPECT_EQ(edit.width, 16);
+    EXPECT_EQ(edit.height, 1);
+    EXPECT_EQ(edit.options, 0x81u);
+    EXPECT_EQ(edit.titles, (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(edit.images, (std::vector<std::uint16_t>{7, 9}));
+    const std::vector<std::uint16_t> images{3, 4};
+    EXPECT_EQ(ImageListValue(images), (std::vector<std::uint8_t>{2, 0, 3, 0, 4, 0}));
+
+    const JsonDocument single = JsonDocument::Parse(R"({"Type": "Image List"})");
+    const ImageListEdit one = ReadImageListEdit(single.root(), {});
+    EXPECT_EQ(one.maxCount, 1);
+    EXPECT_EQ(one.width, 32);
+    EXPECT_EQ(one.options, 0x10u);
+    EXPECT_TRUE(one.images.empty());
 }
 
 TEST(PropertyChangeText, Utf16UnitsCountSurrogatePairsTwice)
