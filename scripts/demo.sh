@@ -11,4 +11,6 @@ trap 'wineserver -k 2>/dev/null || true' EXIT
 bin="$here/build/win32/bin"
 "$here/scripts/wine-run" "$bin/vantor-host.exe" describe "$bin/Tonvale.mfx" "$bin/Velisse.mfx"
 "$here/scripts/wine-run" "$bin/vantor-host.exe" editor "$bin/Tonvale.mfx" "$bin/Velisse.mfx" --icons "Z:$here/build/icons"
+"$here/scripts/wine-run" "$bin/vantor-host.exe" sheet "$bin/Tonvale.mfx" "Master Bank Path=./FMOD/Desktop/Music/Master.bank"
+"$here/scripts/wine-run" "$bin/vantor-host.exe" sheet "$bin/Velisse.mfx"
 "$here/scripts/wine-run" "$bin/vantor-host.exe" run "Z:$here/examples/scenes/game-moment.scene"

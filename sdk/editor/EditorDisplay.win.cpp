@@ -5,7 +5,7 @@
 #include "sdk/editor/EditorIcon.h"
 #include "sdk/editor/Surface.h"
 #include "sdk/frame/Sdk.h"
-#include "sdk/properties/RaiseProblem.h"
+#include "sdk/properties/ProblemBoxes.h"
 
 namespace Vantor {
 
@@ -19,7 +19,7 @@ void DrawInEditor(const Host::mV* mV, const EditorRectangle* rectangle)
     if (!rectangle)
         FatalError(L"The editor gave no rectangle to draw the object in.\n");
     if (const auto problem = RectangleProblem(*rectangle))
-        RaiseProblem(*problem);
+        ShowProblem(*problem);
 
     Surface editor(window, "Editor surface: ");
     Surface* icon = ::SDK && ::SDK->icon ? ::SDK->icon->Picture() : nullptr;

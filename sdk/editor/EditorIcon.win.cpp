@@ -7,7 +7,7 @@
 #include "sdk/diagnostics/Environment.h"
 #include "sdk/diagnostics/Project.h"
 #include "sdk/editor/NewObjectBoxes.h"
-#include "sdk/properties/RaiseProblem.h"
+#include "sdk/properties/ProblemBoxes.h"
 #include "sdk/text/Utf.h"
 
 namespace Vantor {
@@ -60,7 +60,7 @@ void EditorIcon::Load(void* imageFilterManager, Host::cSurface* prototype)
     Host::cSurface* imported = Mmfs2_NewSurface();
     const bool ok = Mmfs2_ImportImageFile(imageFilterManager, stream, imported) != 0;
     if (!ok)
-        RaiseProblem(IconImportBox(ToUtf8(kProjectName), Mmfs2_GetImportDepth(imageFilterManager)));
+        ShowProblem(IconImportBox(ToUtf8(kProjectName), Mmfs2_GetImportDepth(imageFilterManager)));
     Mmfs2_CloseStream(stream);
 
     const bool withAlpha = Mmfs2_HasAlpha(imported) != 0;

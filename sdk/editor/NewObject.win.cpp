@@ -11,7 +11,7 @@
 #include "sdk/frame/Sdk.h"
 #include "sdk/properties/DefaultEditData.h"
 #include "sdk/properties/EditDataLayout.h"
-#include "sdk/properties/RaiseProblem.h"
+#include "sdk/properties/ProblemBoxes.h"
 #include "sdk/text/Utf.h"
 
 namespace Vantor {
@@ -36,7 +36,7 @@ std::vector<std::uint8_t> DefaultBlock()
     request.quiet = ProcessEnvironment().runContext == RunContext::Quiet;
     DefaultEditData made = BuildDefaultEditData(request);
     for (const Problem& box : made.boxes)
-        RaiseProblem(box);
+        ShowProblem(box);
     return std::move(made.block);
 }
 
@@ -49,7 +49,7 @@ int Place(Host::mV* mV, void* edPtr, const std::uint8_t* block, std::size_t size
         std::memcpy(edPtr, block, size);
         return 0;
     }
-    RaiseProblem(SizeMismatchBox(hostSize, blockSize, Ovik::EditDataSize()));
+    ShowProblem(SizeMismatchBox(hostSize, blockSize, Ovik::EditDataSize()));
     const std::uint32_t resized = mV && mV->callFunction
         ? mV->callFunction(edPtr, Host::kCallResizeEditData, static_cast<std::intptr_t>(size), 0, 0)
         : 0;
@@ -86,7 +86,7 @@ std::int32_t FillNewObject(Host::mV* mV, void* edPtr)
     GlobalUnlock(memory);
     GlobalFree(memory);
     if (error != 0) {
-        RaiseProblem(InitialisationFailureBox(error));
+        ShowProblem(InitialisationFailureBox(error));
         return -1;
     }
     return 0;

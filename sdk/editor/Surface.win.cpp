@@ -1,6 +1,6 @@
 #include "sdk/editor/Surface.h"
 
-#include "sdk/properties/RaiseProblem.h"
+#include "sdk/properties/ProblemBoxes.h"
 
 namespace Vantor {
 
@@ -11,7 +11,7 @@ Surface::Surface(Host::cSurface* surface, std::string name) : surface_(surface),
 Surface::~Surface()
 {
     if (const auto problem = DestroyProblem(locks_, name_, surface_))
-        RaiseProblem(*problem);
+        ShowProblem(*problem);
 }
 
 std::int32_t Surface::Width() const
@@ -32,7 +32,7 @@ bool Surface::HasAlpha() const
 bool Surface::DrawAt(Surface& target, std::int32_t x, std::int32_t y)
 {
     if (&target == this || target.surface_ == surface_)
-        RaiseProblem(CopyToSelfProblem(name_));
+        ShowProblem(CopyToSelfProblem(name_));
     // The hot spot is the centre, so it lands half the size in from the corner.
     const std::int32_t hotSpotX = Width() / 2, hotSpotY = Height() / 2;
     const Host::BlitRequest request{static_cast<float>(x + hotSpotX),

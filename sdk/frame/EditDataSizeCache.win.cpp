@@ -17,7 +17,8 @@ std::uint16_t EditDataSize()
     if (!computed) {
         computed = true;
         Reports reports;
-        cached = EditDataSizeFromJson(Member(CurrentLanguage(), "Properties"), EntryListSetNames{},
+        const EntryListSetNames noSets;
+        cached = EditDataSizeFromJson(Member(CurrentLanguage(), "Properties"), ::SDK ? ::SDK->entryLists : noSets,
                                       ToUtf8(CurrentLanguageName()), reports);
         ShowReports(reports);
     }

@@ -10,6 +10,9 @@
 #include "sdk/dispatch/CallPlan.h"
 #include "sdk/dispatch/LinkedFunction.h"
 #include "sdk/host/HostRecords.h"
+#include "sdk/properties/EdittimeProperties.h"
+#include "sdk/properties/EntryListSets.h"
+#include "sdk/properties/PropertySetDeclarations.h"
 
 namespace Vantor {
 class EditorIcon;
@@ -32,10 +35,15 @@ public:
     // One slot per entry in each, so that the dispatch checks a number against the plans only.
     std::vector<LinkedFunction> actionFunctions, conditionFunctions, expressionFunctions;
     std::vector<CallPlan> actionPlans, conditionPlans, expressionPlans;  // how each call reads its parameters
+    std::vector<PropSet> propertySets;  // the sets the definition declares, read once
+    EntryListSetNames entryLists;       // what each set's list record stores
+    std::unique_ptr<EdittimeProperties> edittimeProperties;  // the host property table
     Host::mV* mV;
     std::unique_ptr<EditorIcon> icon;  // the object's picture in the editor
 
 private:
+    void BuildPropertyTable(const json_value& language);
+
     JsonDocument document_;
 };
 

@@ -2,9 +2,13 @@
 
 #include "sdk/definition/Json.h"
 #include "sdk/diagnostics/Boxes.h"
+#include "sdk/diagnostics/Project.h"
 #include "sdk/dispatch/Dispatch.h"
 #include "sdk/editor/EditorIcon.h"
 #include "sdk/editor/Menus.h"
+#include "sdk/properties/ProblemBoxes.h"
+#include "sdk/properties/PropertyTable.h"
+#include "sdk/text/Utf.h"
 
 Vantor::Ovik::SDK* SDK = nullptr;
 
@@ -56,6 +60,24 @@ SDK::SDK(Host::mV* mV, JsonDocument document) : mV(mV), document_(std::move(docu
     expressionFunctions.resize(expressionPlans.size());
 
     BuildMenus(language);
+    BuildPropertyTable(language);
+}
+
+void SDK::BuildPropertyTable(const json_value& language)
+{
+    PropertySetDeclarations declarations = ReadPropertySets(language);
+    ShowProblems(declarations.boxes);
+    propertySets = std::move(declarations.sets);
+    entryLists = EntryListsOf(propertySets);
+
+    const std::string projectName = ToUtf8(kProjectName);
+    const PropertyTableDraft draft = Vantor::BuildPropertyTable(
+        {Member(language, "Properties"), propertySets, ToUtf8(CurrentLanguageName()), projectName});
+    const std::wstring parserTitle = std::wstring(kProjectName) + L" JSON property parser";
+    for (std::size_t i = 0; i < draft.customProperties.size(); ++i)
+        InfoBox(parserTitle.c_str(), L"Detected a custom property.");
+    ShowProblems(draft.boxes);
+    edittimeProperties = std::make_unique<EdittimeProperties>(draft);
 }
 
 SDK::~SDK() = default;

@@ -7,9 +7,9 @@
 #include "sdk/diagnostics/Boxes.h"
 #include "sdk/diagnostics/Fatal.h"
 #include "sdk/frame/Sdk.h"
+#include "sdk/properties/ProblemBoxes.h"
 #include "sdk/properties/PropertyAccess.h"
 #include "sdk/properties/PropertyReads.h"
-#include "sdk/properties/RaiseProblem.h"
 #include "sdk/text/Utf.h"
 
 namespace Vantor {
@@ -31,14 +31,14 @@ T ReadProperty(const Properties& props, std::string_view title, T neutral, Read 
     const EditDataView block = BlockOf(props);
     Result<PropertiesView> view = block.PropertiesAt(kPropertiesOffset);
     if (!view.ok()) {
-        RaiseProblem(view.problem());
+        ShowProblem(view.problem());
         return neutral;
     }
     const std::string languageName = ToUtf8(Ovik::CurrentLanguageName());
     const PropertyDefinition definition{Member(Ovik::CurrentLanguage(), "Properties"), languageName};
     auto result = read(view.value(), definition, title);
     if (!result.ok()) {
-        RaiseProblem(result.problem());
+        ShowProblem(result.problem());
         return neutral;
     }
     return std::move(result).value();

@@ -9,6 +9,7 @@
 #include "sdk/properties/EditDataAssembler.h"
 #include "sdk/properties/EditDataLayout.h"
 #include "sdk/properties/EditDataView.h"
+#include "sdk/properties/EditorBlock.h"
 #include "sdk/properties/JsonDefaultReader.h"
 #include "sdk/properties/PropertySetLookup.h"
 #include "sdk/properties/PropertyTypes.h"
@@ -24,13 +25,7 @@ Problem SetBox(std::string text) { return Problem::Error(std::string(kTitle), st
 
 std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
-// Fatal problems of the lookups become boxes here: the editor must not end over a block.
-Problem AsBox(Problem problem)
-{
-    if (problem.kind == Problem::Kind::Fatal)
-        return SetBox(std::move(problem.text));
-    return problem;
-}
+Problem AsBox(Problem problem) { return AsEditorBox(std::move(problem), kTitle); }
 
 template <typename T> void WriteField(std::vector<std::uint8_t>& bytes, std::size_t offset, T value)
 {
@@ -50,16 +45,7 @@ struct Located {
 
 Result<PropertiesView> SmartHeaderOf(std::span<const std::uint8_t> block)
 {
-    const EditDataView edit(block.data(), block.size());
-    const HeaderLocation location = edit.LocateProperties();
-    if (location.outcome != HeaderLocation::Outcome::Found)
-        return SetBox("Vantor smart properties were not created correctly.");
-    Result<PropertiesView> view = edit.PropertiesAt(location.offset);
-    if (!view.ok())
-        return AsBox(std::move(view).problem());
-    if (view.value().Layout() != PropertiesLayout::Vnt2)
-        return SetBox("Vantor smart properties were not created correctly.");
-    return view;
+    return EditorPropertiesOf(block, kTitle);
 }
 
 Result<Located> Locate(std::span<const std::uint8_t> block, const PropSet& set)

@@ -7,6 +7,7 @@
 #include "standins/host/app/Describe.h"
 #include "standins/host/app/EditorReport.h"
 #include "standins/host/app/SceneRun.h"
+#include "standins/host/app/Sheet.h"
 
 namespace {
 
@@ -15,10 +16,12 @@ int Usage()
     std::wcerr << L"usage: vantor-host describe LIBRARY.mfx...\n"
                   L"       vantor-host editor LIBRARY.mfx... [--icons DIR]\n"
                   L"       vantor-host run SCENE\n"
+                  L"       vantor-host sheet LIBRARY.mfx [TITLE=VALUE]\n"
                   L"  describe  load each library as the editor does and print what it tells the host\n"
                   L"  editor    print the menus, texts and info records as the editor shows them, create and\n"
                   L"            duplicate an object, and write each icon as the editor draws it to DIR\n"
-                  L"  run       play a scene script frame by frame against the libraries, printing a trace\n";
+                  L"  run       play a scene script frame by frame against the libraries, printing a trace\n"
+                  L"  sheet     show a new object's property sheet and stored block, then edit one value\n";
     return 2;
 }
 
@@ -48,5 +51,7 @@ int wmain(int argc, wchar_t** argv)
     }
     if (arguments.size() == 2 && arguments[0] == L"run")
         return StandinHost::RunScene(arguments[1], std::wcout, std::wcerr);
+    if ((arguments.size() == 2 || arguments.size() == 3) && arguments[0] == L"sheet")
+        return StandinHost::ShowSheet(arguments[1], arguments.size() == 3 ? arguments[2] : L"", std::wcout);
     return Usage();
 }

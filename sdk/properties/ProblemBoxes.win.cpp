@@ -1,4 +1,4 @@
-#include "sdk/properties/RaiseProblem.h"
+#include "sdk/properties/ProblemBoxes.h"
 
 #include "sdk/diagnostics/Boxes.h"
 #include "sdk/diagnostics/Fatal.h"
@@ -6,7 +6,7 @@
 
 namespace Vantor {
 
-void RaiseProblem(const Problem& problem)
+void ShowProblem(const Problem& problem)
 {
     const std::wstring text = ToUtf16(problem.text);
     switch (problem.kind) {
@@ -19,6 +19,12 @@ void RaiseProblem(const Problem& problem)
         WarningBox(ToUtf16(problem.title).c_str(), L"%s", text.c_str());
         break;
     }
+}
+
+void ShowProblems(const std::vector<Problem>& problems)
+{
+    for (const Problem& problem : problems)
+        ShowProblem(problem);
 }
 
 }  // namespace Vantor
