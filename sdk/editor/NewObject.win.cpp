@@ -31,12 +31,11 @@ std::vector<std::uint8_t> DefaultBlock()
 {
     const std::string languageName = ToUtf8(Ovik::CurrentLanguageName());
     const std::string projectName = ToUtf8(kProjectName);
-    const EntryListSetNames sets;
-    DefaultEditDataRequest request{Member(Ovik::CurrentLanguage(), "Properties"), sets, languageName, projectName};
+    DefaultEditDataRequest request{Member(Ovik::CurrentLanguage(), "Properties"), ::SDK->entryLists, languageName,
+        projectName};
     request.quiet = ProcessEnvironment().runContext == RunContext::Quiet;
     DefaultEditData made = BuildDefaultEditData(request);
-    for (const Problem& box : made.boxes)
-        ShowProblem(box);
+    ShowProblems(made.boxes);
     return std::move(made.block);
 }
 
@@ -64,7 +63,7 @@ int Place(Host::mV* mV, void* edPtr, const std::uint8_t* block, std::size_t size
 
 std::int32_t FillNewObject(Host::mV* mV, void* edPtr)
 {
-    if (!edPtr)
+    if (!edPtr || !::SDK)
         return -1;
     const std::vector<std::uint8_t> made = DefaultBlock();
     if (made.empty())

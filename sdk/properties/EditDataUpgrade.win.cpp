@@ -12,28 +12,12 @@
 #include "sdk/host/PropValues.h"
 #include "sdk/properties/EditDataConversion.h"
 #include "sdk/properties/EditDataLayout.h"
-#include "sdk/properties/PropertySetDeclarations.h"
+#include "sdk/properties/ProblemBoxes.h"
 #include "sdk/properties/UpgradeSummary.h"
 #include "sdk/text/Utf.h"
 
 namespace Vantor {
 namespace {
-
-void Show(const Problem& problem)
-{
-    const std::wstring title = ToUtf16(problem.title);
-    const std::wstring text = ToUtf16(problem.text);
-    if (problem.kind == Problem::Kind::WarningBox)
-        WarningBox(title.c_str(), L"%s", text.c_str());
-    else
-        ErrorBox(title.c_str(), L"%s", text.c_str());
-}
-
-void ShowAll(const std::vector<Problem>& problems)
-{
-    for (const Problem& problem : problems)
-        Show(problem);
-}
 
 // The object's name as the host's editor shows it; empty when the host gives none.
 std::string HostObjectName(Host::mV* mV, void* edPtr)
@@ -58,7 +42,7 @@ void ShowSummary(Host::mV* mV, const Conversion& conversion, std::string_view ob
     static SummaryMemory memory;  // for the process: "once" means once per application
     const SummaryDecision decision = DecideSummary(ReadSetting("SmartPropertiesUpgradeBox"),
         mV ? mV->currentApplication : 0, memory, conversion, objectName);
-    ShowAll(decision.boxes);
+    ShowProblems(decision.boxes);
     if (decision.info)
         InfoBox(ToUtf16(decision.info->title).c_str(), L"%s", ToUtf16(decision.info->text).c_str());
 }
@@ -85,12 +69,11 @@ void* UpgradeEditData(Host::mV* mV, void* oldEdPtr)
     std::memcpy(&extSize, old, sizeof extSize);  // the host's header is always there
 
     const json_value& language = Ovik::CurrentLanguage();
-    const EntryListSetNames sets = EntryListsOf(ReadPropertySets(language).sets);
     const std::string languageName = ToUtf8(Ovik::CurrentLanguageName());
     const std::string projectName = ToUtf8(kProjectName);
-    const Conversion conversion = ConvertEditData({{old, extSize}, Member(language, "Properties"), sets, languageName,
+    const Conversion conversion = ConvertEditData({{old, extSize}, Member(language, "Properties"), ::SDK->entryLists, languageName,
         projectName, ProcessEnvironment().runContext == RunContext::Quiet});
-    ShowAll(conversion.boxes);
+    ShowProblems(conversion.boxes);
 
     switch (conversion.outcome) {
     case ConversionOutcome::StampVersion: {
