@@ -10,6 +10,7 @@ stop_wine() { WINEPREFIX="$WINEPREFIX" wineserver -k 2>/dev/null || true; }
 trap stop_wine EXIT
 
 status=0
+bash "$here/scripts/json-test-suite.sh"  # the JSON conformance corpus the native tests read
 echo "== native tests =="
 ctest --test-dir "$here/build/native" --output-on-failure || status=1
 echo "== target tests (wine) =="
