@@ -16,8 +16,10 @@ ctest --test-dir "$here/build/native" --output-on-failure || status=1
 echo "== target tests (wine) =="
 "$here/scripts/wine-run" cmd /c exit 0 >/dev/null 2>&1 || true  # make the prefix before timing tests
 # One server, and wine's own services with it, for the whole run: under emulation starting them
-# again for every test executable costs minutes each.
+# again for every test executable costs minutes each. The set-up's server must be gone first.
+wineserver -w
 wineserver -p
+"$here/scripts/wine-run" cmd /c exit 0 >/dev/null 2>&1 || true
 rm -rf "$here/build/win32/scratch"
 # The executables share nothing but the prefix, so they run side by side: under emulation
 # each one is bound to a core by its own start-up and run time.
