@@ -51,12 +51,53 @@ void FinishSizes(std::vector<std::uint8_t>& block)
     std::memcpy(block.data() + offsetof(EditDataHeader, extMaxSize), &size, sizeof size);
 }
 
-StoredBlockResult Parsed(const std::string& definitionText, JsonDocument& document)
+std::vector<std::uint8_t> Vnt1Record(const TypedProperty& typed)
 {
-    document = JsonDocument::Parse(definitionText);
-    if (!document.ok())
-        return {{}, "the definition does not parse: " + document.error()};
-    return {};
+    const std::string title = IsTitleless(typed.typeName) ? std::string() : typed.title;
+    std::vector<std::uint8_t> value;
+    if (IsComboBoxId(typed.type))
+        value.assign(typed.value.begin(), typed.value.end());
+    else if (!IsValueless(typed.typeName))
+        value = EncodedValue(typed.type, typed.value);
+    std::vector<std::uint8_t> record;
+    const PropertiesV1::Data head{static_cast<std::uint32_t>(sizeof(PropertiesV1::Data) + title.size() + value.size()),
+                                  typed.type, static_cast<std::uint8_t>(title.size())};
+    AppendField(record, head);
+    record.insert(record.end(), title.begin(), title.end());
+    record.insert(record.end(), value.begin(), value.end());
+    return record;
+}
+
+// Every property of a definition in order: its checkbox bit, and its bytes as one older form
+// stores them.
+struct PropertyWalk {
+    std::string error;
+    std::vector<std::uint8_t> bits;
+    std::vector<std::uint8_t> data;
+    std::uint16_t count = 0;
+    LayoutHashes hashes{};
+};
+
+PropertyWalk WalkProperties(const std::string& definitionText, const PropertyValues& values,
+                            std::vector<std::uint8_t> (*encode)(const TypedProperty&))
+{
+    PropertyWalk walk;
+    const JsonDocument document = JsonDocument::Parse(definitionText);
+    if (!document.ok()) {
+        walk.error = "the definition does not parse: " + document.error();
+        return walk;
+    }
+    const json_value& properties = DefinitionProperties(document);
+    walk.count = static_cast<std::uint16_t>(ElementCount(properties));
+    walk.hashes = LayoutHashesOf(properties);
+    walk.bits.assign(CheckboxBytes(ElementCount(properties)), 0);
+    walk.error = VisitTypedProperties(properties, values, [&](const TypedProperty& typed) {
+        SetBit(walk.bits, typed.index, typed.checked.value_or(false));
+        const std::vector<std::uint8_t> bytes = encode(typed);
+        walk.data.insert(walk.data.end(), bytes.begin(), bytes.end());
+        return std::string();
+    });
+    return walk;
 }
 
 }  // namespace
@@ -64,27 +105,15 @@ StoredBlockResult Parsed(const std::string& definitionText, JsonDocument& docume
 StoredBlockResult BuildPreSmartBlock(const std::string& definitionText, const PropertyValues& values,
                                      std::uint32_t extVersion)
 {
-    JsonDocument document;
-    if (StoredBlockResult failed = Parsed(definitionText, document); !failed.error.empty())
-        return failed;
-    const json_value& properties = DefinitionProperties(document);
-    std::vector<std::uint8_t> bits(CheckboxBytes(ElementCount(properties)), 0);
-    std::vector<std::uint8_t> data;
-    const std::string error = VisitTypedProperties(properties, values, [&](const TypedProperty& typed) {
-        SetBit(bits, typed.index, typed.checked.value_or(false));
-        const std::vector<std::uint8_t> value = PreSmartValue(typed);
-        data.insert(data.end(), value.begin(), value.end());
-        return std::string();
-    });
-    if (!error.empty())
-        return {{}, error};
-
+    const PropertyWalk walk = WalkProperties(definitionText, values, PreSmartValue);
+    if (!walk.error.empty())
+        return {{}, walk.error};
     std::vector<std::uint8_t> block;
     AppendHeader(block, extVersion, 0);
-    const auto end = static_cast<std::uint32_t>(sizeof(EditDataHeader) + 4 + bits.size() + data.size());
+    const auto end = static_cast<std::uint32_t>(sizeof(EditDataHeader) + 4 + walk.bits.size() + walk.data.size());
     AppendField(block, end);
-    block.insert(block.end(), bits.begin(), bits.end());
-    block.insert(block.end(), data.begin(), data.end());
+    block.insert(block.end(), walk.bits.begin(), walk.bits.end());
+    block.insert(block.end(), walk.data.begin(), walk.data.end());
     FinishSizes(block);
     return {block, {}};
 }
@@ -92,37 +121,14 @@ StoredBlockResult BuildPreSmartBlock(const std::string& definitionText, const Pr
 StoredBlockResult BuildVnt1Block(const std::string& definitionText, const PropertyValues& values,
                                  std::uint32_t extVersion)
 {
-    JsonDocument document;
-    if (StoredBlockResult failed = Parsed(definitionText, document); !failed.error.empty())
-        return failed;
-    const json_value& properties = DefinitionProperties(document);
-    std::vector<std::uint8_t> bits(CheckboxBytes(ElementCount(properties)), 0);
-    std::vector<std::uint8_t> records;
-    const std::string error = VisitTypedProperties(properties, values, [&](const TypedProperty& typed) {
-        SetBit(bits, typed.index, typed.checked.value_or(false));
-        const std::string title = IsTitleless(typed.typeName) ? std::string() : typed.title;
-        std::vector<std::uint8_t> value;
-        if (IsComboBoxId(typed.type))
-            value.assign(typed.value.begin(), typed.value.end());
-        else if (!IsValueless(typed.typeName))
-            value = EncodedValue(typed.type, typed.value);
-        const PropertiesV1::Data head{static_cast<std::uint32_t>(sizeof(PropertiesV1::Data) + title.size() + value.size()),
-                                      typed.type, static_cast<std::uint8_t>(title.size())};
-        AppendField(records, head);
-        records.insert(records.end(), title.begin(), title.end());
-        records.insert(records.end(), value.begin(), value.end());
-        return std::string();
-    });
-    if (!error.empty())
-        return {{}, error};
-
+    const PropertyWalk walk = WalkProperties(definitionText, values, Vnt1Record);
+    if (!walk.error.empty())
+        return {{}, walk.error};
     std::vector<std::uint8_t> block;
     AppendHeader(block, extVersion, kPropertiesOffset);
-    const LayoutHashes hashes = LayoutHashesOf(properties);
-    AppendField(block, PropertiesV1{kMarkerVnt1, ~hashes.titles, ~hashes.types,
-                                    static_cast<std::uint16_t>(ElementCount(properties)), 0, 0});
-    block.insert(block.end(), bits.begin(), bits.end());
-    block.insert(block.end(), records.begin(), records.end());
+    AppendField(block, PropertiesV1{kMarkerVnt1, ~walk.hashes.titles, ~walk.hashes.types, walk.count, 0, 0});
+    block.insert(block.end(), walk.bits.begin(), walk.bits.end());
+    block.insert(block.end(), walk.data.begin(), walk.data.end());
     FinishSizes(block);
     const auto size = static_cast<std::uint32_t>(block.size());
     std::memcpy(block.data() + kPropertiesOffset + offsetof(PropertiesV1, sizeBytes), &size, sizeof size);
