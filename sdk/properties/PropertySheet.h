@@ -47,6 +47,8 @@ private:
     void Call(std::int32_t code, std::intptr_t a, std::intptr_t b, std::intptr_t c) const;
     void InsertRun(std::size_t first, std::size_t last, std::uint32_t after) const;
     void RemoveRun(std::size_t first, std::size_t last) const;
+    void CallWithRun(std::int32_t code, std::size_t first, std::size_t last, std::intptr_t second,
+                     std::intptr_t third) const;
 
     Host::mV* mV_;
     void** edPtr_;

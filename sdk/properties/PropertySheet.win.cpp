@@ -98,7 +98,8 @@ void PropertySheet::InsertWholeTable()
 }
 
 // A run inside the table is made zero-terminated for the call by zeroing the entry after it.
-void PropertySheet::InsertRun(std::size_t first, std::size_t last, std::uint32_t after) const
+void PropertySheet::CallWithRun(std::int32_t code, std::size_t first, std::size_t last, std::intptr_t second,
+                                std::intptr_t third) const
 {
     EdittimeProperties& table = *::SDK->edittimeProperties;
     const EdittimeProperties::Run run = table.RunOf(first, last);
@@ -107,21 +108,18 @@ void PropertySheet::InsertRun(std::size_t first, std::size_t last, std::uint32_t
     Host::PropTableEntry* entries = table.Entries();
     const Host::PropTableEntry saved = entries[run.end];
     entries[run.end] = {};
-    Call(Host::kCallInsertProperties, reinterpret_cast<std::intptr_t>(entries + run.begin), after, 1);
+    Call(code, reinterpret_cast<std::intptr_t>(entries + run.begin), second, third);
     entries[run.end] = saved;
+}
+
+void PropertySheet::InsertRun(std::size_t first, std::size_t last, std::uint32_t after) const
+{
+    CallWithRun(Host::kCallInsertProperties, first, last, after, 1);
 }
 
 void PropertySheet::RemoveRun(std::size_t first, std::size_t last) const
 {
-    EdittimeProperties& table = *::SDK->edittimeProperties;
-    const EdittimeProperties::Run run = table.RunOf(first, last);
-    if (run.begin >= run.end)
-        return;
-    Host::PropTableEntry* entries = table.Entries();
-    const Host::PropTableEntry saved = entries[run.end];
-    entries[run.end] = {};
-    Call(Host::kCallRemoveProperties, reinterpret_cast<std::intptr_t>(entries + run.begin), 0, 0);
-    entries[run.end] = saved;
+    CallWithRun(Host::kCallRemoveProperties, first, last, 0, 0);
 }
 
 void PropertySheet::Refresh()
