@@ -25,7 +25,7 @@ using NumFn = float(VANTOR_HOSTCALL*)(const void*, const wchar_t*);
 using CheckedFn = std::int32_t(VANTOR_HOSTCALL*)(const void*, const wchar_t*);
 
 constexpr unsigned kFatalExitCode = 3;
-constexpr std::size_t kExtSize = 0, kExtMaxSize = 4, kExtPrivateData = 16, kPropVersion = 20, kNumProps = 32,
+constexpr std::size_t kExtSize = 0, kExtMaxSize = 4, kExtPrivateData = 16, kPropVersion = 20, kHash = 24, kNumProps = 32,
                       kSizeBytes = 36, kVisibilitySlot = 40, kHeaderSize = 48;
 
 std::uint32_t U32(const Block& block, std::size_t at)
@@ -162,16 +162,34 @@ protected:
     }
 
     std::vector<std::wstring> Boxes() { return TestSupport::BoxLines(extension_->TakeBoxes()); }
-    // The process end is the only way out besides an answer; it must come with its box.
-    void ExpectAnswerOrFatal(const std::function<void()>& read)
+    // An answer is the stored value or the neutral one; the only other way out is the
+    // process end, with its box.
+    template <class T> void ExpectAnswerOrFatal(const std::function<T()>& read, const T& sound, const T& neutral)
     {
-        const std::optional<unsigned> ended = StandinHost::CatchProcessEnd(read);
+        T answer = neutral;
+        const std::optional<unsigned> ended = StandinHost::CatchProcessEnd([&] { answer = read(); });
         const auto boxes = Boxes();
-        if (ended) {
-            EXPECT_EQ(*ended, kFatalExitCode);
-            ASSERT_FALSE(boxes.empty());
-            EXPECT_EQ(boxes.back().rfind(L"Fatal error - Vantor Test | ", 0), 0u) << boxes.back();
+        if (!ended) {
+            EXPECT_TRUE(answer == sound || answer == neutral);
+            return;
         }
+        EXPECT_EQ(*ended, kFatalExitCode);
+        ASSERT_FALSE(boxes.empty());
+        EXPECT_EQ(boxes.back().rfind(L"Fatal error - Vantor Test | ", 0), 0u) << boxes.back();
+    }
+    std::wstring Str(const void* block, const wchar_t* title)
+    {
+        wchar_t text[512] = {};
+        extension_->Export<StrFn>("VantorTest_PropertyStr")(block, title, text, 512);
+        return text;
+    }
+    float Num(const void* block, const wchar_t* title)
+    {
+        return extension_->Export<NumFn>("VantorTest_PropertyNum")(block, title);
+    }
+    bool Checked(const void* block, const wchar_t* title)
+    {
+        return extension_->Export<CheckedFn>("VantorTest_PropertyChecked")(block, title) != 0;
     }
 
     const StandinHost::PropertyValues values_{{"Name", "音"},      {"Count", "128"}, {"Ratio", "0.125"},
@@ -186,10 +204,9 @@ protected:
 TEST_F(HostileBlock, TheSoundBlockReadsBackInEveryExport)
 {
     GuardedBlock guarded(sound_);
-    wchar_t text[64] = {};
-    extension_->Export<StrFn>("VantorTest_PropertyStr")(guarded.Data(), L"Optional", text, 64);
-    EXPECT_EQ(std::wstring(text), L"y");
-    EXPECT_EQ(extension_->Export<NumFn>("VantorTest_PropertyNum")(guarded.Data(), L"Count"), 128.0f);
+    EXPECT_EQ(Str(guarded.Data(), L"Optional"), L"y");
+    EXPECT_EQ(Num(guarded.Data(), L"Count"), 128.0f);
+    EXPECT_FALSE(Checked(guarded.Data(), L"Enabled"));
     EXPECT_EQ(extension_->Export<UpdateFn>("UpdateEditStructure")(host_.Record(), guarded.Data()), nullptr);
     extension_->Export<DuplicateFn>("DuplicateObject")(host_.Record(), nullptr, guarded.Data());
     EXPECT_EQ(guarded.Bytes(), sound_);
@@ -203,53 +220,54 @@ TEST_F(HostileBlock, RunTimeReadsAnswerOrEndTheProcessWithoutReadingPast)
         SCOPED_TRACE(variant.name);
         GuardedBlock guarded(variant.block);
         for (const wchar_t* title : {L"Name", L"Quality", L"Optional"})
-            ExpectAnswerOrFatal([&] {
-                wchar_t text[512] = {};
-                extension_->Export<StrFn>("VantorTest_PropertyStr")(guarded.Data(), title, text, 512);
-            });
+            ExpectAnswerOrFatal<std::wstring>([&] { return Str(guarded.Data(), title); }, Str(sound_.data(), title), L"");
         for (const wchar_t* title : {L"Count", L"Ratio", L"Tint"})
-            ExpectAnswerOrFatal([&] { extension_->Export<NumFn>("VantorTest_PropertyNum")(guarded.Data(), title); });
+            ExpectAnswerOrFatal<float>([&] { return Num(guarded.Data(), title); }, Num(sound_.data(), title), 0.0f);
         for (const wchar_t* title : {L"Enabled", L"Optional"})
-            ExpectAnswerOrFatal([&] { extension_->Export<CheckedFn>("VantorTest_PropertyChecked")(guarded.Data(), title); });
+            ExpectAnswerOrFatal<bool>([&] { return Checked(guarded.Data(), title); }, Checked(sound_.data(), title), false);
         EXPECT_EQ(guarded.Bytes(), variant.block);
     }
 }
 
 TEST_F(HostileBlock, ConversionGivesAWholeBlockOrNoneAndNeverWritesTheHostsBlock)
 {
-    for (const Variant& variant : HostileVariants(sound_)) {
-        SCOPED_TRACE(variant.name);
-        Block old = variant.block;
-        // As the host saved it under an older version, so that a conversion is due.
-        if (old.size() >= 12)
-            StandinHost::SetExtVersion(old, 0x100);
-        GuardedBlock guarded(old);
-        void* handed = nullptr;
-        const auto ended = StandinHost::CatchProcessEnd(
-            [&] { handed = extension_->Export<UpdateFn>("UpdateEditStructure")(host_.Record(), guarded.Data()); });
-        EXPECT_FALSE(ended);
-        // Kept, or (same titles and layout) only its version word brought up to date in place.
-        Block versioned = old;
-        if (old.size() >= 12)
-            StandinHost::SetExtVersion(versioned, 0x101);
-        const Block after = guarded.Bytes();
-        EXPECT_TRUE(after == old || (!handed && after == versioned));
-        Boxes();
-        if (!handed)
-            continue;
-        const auto* bytes = static_cast<const std::uint8_t*>(GlobalLock(handed));
-        Block made(bytes, bytes + GlobalSize(handed));
-        GlobalUnlock(handed);
-        GlobalFree(handed);
-        ASSERT_GE(made.size(), kHeaderSize);
-        made.resize(U32(made, kExtSize));
-        EXPECT_EQ(U32(made, kSizeBytes), made.size());
-        // The new block reads without complaint.
-        wchar_t text[512] = {};
-        EXPECT_FALSE(StandinHost::CatchProcessEnd(
-            [&] { extension_->Export<StrFn>("VantorTest_PropertyStr")(made.data(), L"Name", text, 512); }));
-        EXPECT_EQ(Boxes(), std::vector<std::wstring>{});
-    }
+    for (const Variant& variant : HostileVariants(sound_))
+        for (const bool otherTitles : {false, true}) {
+            SCOPED_TRACE(variant.name + (otherTitles ? ", other titles" : ""));
+            Block old = variant.block;
+            // As the host saved it under an older version, so that a conversion is due; with
+            // another title hash every record is read by title.
+            if (old.size() >= 12)
+                StandinHost::SetExtVersion(old, 0x100);
+            if (otherTitles && old.size() >= kHash + 4)
+                old[kHash] ^= 0x5A;
+            GuardedBlock guarded(old);
+            void* handed = nullptr;
+            const auto ended = StandinHost::CatchProcessEnd(
+                [&] { handed = extension_->Export<UpdateFn>("UpdateEditStructure")(host_.Record(), guarded.Data()); });
+            EXPECT_FALSE(ended);
+            // Kept, or (same titles and layout) only its version word brought up to date in place.
+            Block versioned = old;
+            if (old.size() >= 12)
+                StandinHost::SetExtVersion(versioned, 0x101);
+            const Block after = guarded.Bytes();
+            EXPECT_TRUE(after == old || (!handed && after == versioned));
+            Boxes();
+            if (!handed)
+                continue;
+            const auto* bytes = static_cast<const std::uint8_t*>(GlobalLock(handed));
+            Block made(bytes, bytes + GlobalSize(handed));
+            GlobalUnlock(handed);
+            GlobalFree(handed);
+            ASSERT_GE(made.size(), kHeaderSize);
+            made.resize(U32(made, kExtSize));
+            EXPECT_EQ(U32(made, kSizeBytes), made.size());
+            // The new block reads without complaint: a value kept, or the default.
+            std::wstring name;
+            EXPECT_FALSE(StandinHost::CatchProcessEnd([&] { name = Str(made.data(), L"Name"); }));
+            EXPECT_TRUE(name == L"音" || name == L"Grüße");
+            EXPECT_EQ(Boxes(), std::vector<std::wstring>{});
+        }
 }
 
 TEST_F(HostileBlock, DuplicateClearsOnlyTheVisibilitySlotOfAWholeBlock)
