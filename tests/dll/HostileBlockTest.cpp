@@ -284,8 +284,7 @@ TEST_F(HostileBlock, DuplicateClearsOnlyTheVisibilitySlotOfAWholeBlock)
         const auto boxes = Boxes();
         if (after == copy) {
             // Refused, and said so, unless the block ends before the slot: nothing to clear.
-            if (U32(copy, kExtSize) >= kVisibilitySlot + 4)
-                EXPECT_EQ(boxes.size(), 1u);
+            EXPECT_TRUE(U32(copy, kExtSize) < kVisibilitySlot + 4 || boxes.size() == 1u) << boxes.size();
             continue;
         }
         Block cleared = copy;
