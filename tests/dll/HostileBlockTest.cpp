@@ -3,6 +3,7 @@
 // committed memory, so a read past it faults instead of passing unseen.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <optional>
@@ -192,6 +193,38 @@ protected:
         return extension_->Export<CheckedFn>("VantorTest_PropertyChecked")(block, title) != 0;
     }
 
+    // UpdateEditStructure on a block the host holds in guarded memory: it gives a whole new
+    // block or none, and leaves the host's block as it was.
+    void ExpectSafeConversion(const Block& old)
+    {
+        GuardedBlock guarded(old);
+        void* handed = nullptr;
+        const auto ended = StandinHost::CatchProcessEnd(
+            [&] { handed = extension_->Export<UpdateFn>("UpdateEditStructure")(host_.Record(), guarded.Data()); });
+        EXPECT_FALSE(ended);
+        // Kept, or (same titles and layout) only its version word brought up to date in place.
+        Block versioned = old;
+        if (old.size() >= 12)
+            StandinHost::SetExtVersion(versioned, 0x101);
+        const Block after = guarded.Bytes();
+        EXPECT_TRUE(after == old || (!handed && after == versioned));
+        Boxes();
+        if (!handed)
+            return;
+        const auto* bytes = static_cast<const std::uint8_t*>(GlobalLock(handed));
+        Block made(bytes, bytes + GlobalSize(handed));
+        GlobalUnlock(handed);
+        GlobalFree(handed);
+        ASSERT_GE(made.size(), kHeaderSize);
+        made.resize(U32(made, kExtSize));
+        EXPECT_EQ(U32(made, kSizeBytes), made.size());
+        // The new block reads without complaint: a value kept, or the default.
+        std::wstring name;
+        EXPECT_FALSE(StandinHost::CatchProcessEnd([&] { name = Str(made.data(), L"Name"); }));
+        EXPECT_TRUE(name == L"音" || name == L"Grüße");
+        EXPECT_EQ(Boxes(), std::vector<std::wstring>{});
+    }
+
     const StandinHost::PropertyValues values_{{"Name", "音"},      {"Count", "128"}, {"Ratio", "0.125"},
                                               {"Enabled", "false"}, {"Quality", "High"}, {"Tint", "255"},
                                               {"Optional", "y"}};
@@ -241,33 +274,39 @@ TEST_F(HostileBlock, ConversionGivesAWholeBlockOrNoneAndNeverWritesTheHostsBlock
                 StandinHost::SetExtVersion(old, 0x100);
             if (otherTitles && old.size() >= kHash + 4)
                 old[kHash] ^= 0x5A;
-            GuardedBlock guarded(old);
-            void* handed = nullptr;
-            const auto ended = StandinHost::CatchProcessEnd(
-                [&] { handed = extension_->Export<UpdateFn>("UpdateEditStructure")(host_.Record(), guarded.Data()); });
-            EXPECT_FALSE(ended);
-            // Kept, or (same titles and layout) only its version word brought up to date in place.
-            Block versioned = old;
-            if (old.size() >= 12)
-                StandinHost::SetExtVersion(versioned, 0x101);
-            const Block after = guarded.Bytes();
-            EXPECT_TRUE(after == old || (!handed && after == versioned));
-            Boxes();
-            if (!handed)
-                continue;
-            const auto* bytes = static_cast<const std::uint8_t*>(GlobalLock(handed));
-            Block made(bytes, bytes + GlobalSize(handed));
-            GlobalUnlock(handed);
-            GlobalFree(handed);
-            ASSERT_GE(made.size(), kHeaderSize);
-            made.resize(U32(made, kExtSize));
-            EXPECT_EQ(U32(made, kSizeBytes), made.size());
-            // The new block reads without complaint: a value kept, or the default.
-            std::wstring name;
-            EXPECT_FALSE(StandinHost::CatchProcessEnd([&] { name = Str(made.data(), L"Name"); }));
-            EXPECT_TRUE(name == L"音" || name == L"Grüße");
-            EXPECT_EQ(Boxes(), std::vector<std::wstring>{});
+            ExpectSafeConversion(old);
         }
+}
+
+TEST_F(HostileBlock, UnterminatedOrOverlongTextsOfTheOlderLayoutsAreNeverReadPast)
+{
+    const std::string definition = TestSupport::FixtureText("VantorTest.json");
+    const Block preSmart = StandinHost::BuildPreSmartBlock(definition, values_).block;
+    const Block vnt1 = StandinHost::BuildVnt1Block(definition, values_).block;
+    const auto size = static_cast<std::uint32_t>(preSmart.size());
+    std::vector<Variant> variants;
+    // The last value is Optional's text: its terminator becomes a letter.
+    Block unterminated = preSmart;
+    unterminated.back() = 'z';
+    variants.push_back({"pre-smart text without its zero", unterminated});
+    Block noZeros = preSmart;
+    std::replace(noZeros.begin() + kPropVersion + 4, noZeros.end(), std::uint8_t{0}, std::uint8_t{'z'});
+    variants.push_back({"pre-smart without any zero", noZeros});
+    for (const std::uint32_t end : {0u, 1u, 19u, 20u, size - 1, size + 1, 0x7FFFFFFFu, 0xFFFFFFFFu}) {
+        Block lying = preSmart;
+        PutU32(lying, kPropVersion, end);  // the end offset of the values
+        variants.push_back({"pre-smart end offset " + std::to_string(end), lying});
+    }
+    for (const std::size_t cut : {std::size_t{1}, std::size_t{2}, std::size_t{5}}) {
+        Block shorter = vnt1;
+        shorter.resize(vnt1.size() - cut);
+        PutU32(shorter, kExtSize, static_cast<std::uint32_t>(shorter.size()));
+        variants.push_back({"VNT1 cut by " + std::to_string(cut), shorter});
+    }
+    for (const Variant& variant : variants) {
+        SCOPED_TRACE(variant.name);
+        ExpectSafeConversion(variant.block);
+    }
 }
 
 TEST_F(HostileBlock, DuplicateClearsOnlyTheVisibilitySlotOfAWholeBlock)
