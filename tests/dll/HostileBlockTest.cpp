@@ -5,8 +5,12 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
 #include <windows.h>
 
 #include "standins/host/HostApplication.h"

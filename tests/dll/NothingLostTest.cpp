@@ -5,6 +5,8 @@
 #include <cstring>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 #include <windows.h>
 
 #include "standins/host/editor/EditorSession.h"
