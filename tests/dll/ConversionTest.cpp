@@ -9,6 +9,7 @@
 #include "standins/host/HostApplication.h"
 #include "standins/host/editor/OlderBlocks.h"
 #include "tests/dll/support/Extension.h"
+#include "tests/dll/support/HandedBlock.h"
 #include "tests/dll/support/ScratchFolder.h"
 
 namespace {
@@ -57,14 +58,7 @@ protected:
         void* handed = extension_->Export<UpdateFn>("UpdateEditStructure")(host_.Record(), old.data());
         if (!handed)
             return std::nullopt;
-        const auto* bytes = static_cast<const std::uint8_t*>(GlobalLock(handed));
-        Block block(bytes, bytes + GlobalSize(handed));
-        GlobalUnlock(handed);
-        EXPECT_EQ(GlobalFree(handed), nullptr);
-        std::uint32_t extSize = 0;
-        std::memcpy(&extSize, block.data(), 4);
-        block.resize(extSize);  // the allocator may round the size up
-        return block;
+        return TestSupport::TakeHandedBlock(handed);
     }
     std::wstring Str(const Block& block, const wchar_t* title)
     {
@@ -93,9 +87,7 @@ protected:
         EXPECT_FALSE(Checked(block, L"Optional"));
     }
 
-    const StandinHost::PropertyValues values_{{"Name", "音"},      {"Count", "128"}, {"Ratio", "0.125"},
-                                              {"Enabled", "false"}, {"Quality", "High"}, {"Tint", "255"},
-                                              {"Optional", "y"}};
+    const StandinHost::PropertyValues& values_ = TestSupport::VantorTestValues();
     TestSupport::ScratchFolder folder_;
     StandinHost::HostApplication host_;
     std::unique_ptr<TestSupport::LoadedExtension> extension_;

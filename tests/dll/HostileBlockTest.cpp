@@ -18,6 +18,7 @@
 #include "standins/host/editor/OlderBlocks.h"
 #include "standins/host/sheet/SheetModel.h"
 #include "tests/dll/support/Extension.h"
+#include "tests/dll/support/HandedBlock.h"
 #include "tests/dll/support/ScratchFolder.h"
 
 namespace {
@@ -215,12 +216,8 @@ protected:
         Boxes();
         if (!handed)
             return;
-        const auto* bytes = static_cast<const std::uint8_t*>(GlobalLock(handed));
-        Block made(bytes, bytes + GlobalSize(handed));
-        GlobalUnlock(handed);
-        GlobalFree(handed);
+        const Block made = TestSupport::TakeHandedBlock(handed);
         ASSERT_GE(made.size(), kHeaderSize);
-        made.resize(U32(made, kExtSize));
         EXPECT_EQ(U32(made, kSizeBytes), made.size());
         // The new block reads without complaint: a value kept, or the default.
         std::wstring name;
@@ -229,9 +226,7 @@ protected:
         EXPECT_EQ(Boxes(), std::vector<std::wstring>{});
     }
 
-    const StandinHost::PropertyValues values_{{"Name", "音"},      {"Count", "128"}, {"Ratio", "0.125"},
-                                              {"Enabled", "false"}, {"Quality", "High"}, {"Tint", "255"},
-                                              {"Optional", "y"}};
+    const StandinHost::PropertyValues& values_ = TestSupport::VantorTestValues();
     TestSupport::ScratchFolder folder_;
     StandinHost::HostApplication host_;
     std::unique_ptr<TestSupport::LoadedExtension> extension_;

@@ -14,6 +14,7 @@
 #include "standins/host/sheet/HostValues.h"
 #include "standins/host/sheet/SheetModel.h"
 #include "tests/dll/support/Extension.h"
+#include "tests/dll/support/HandedBlock.h"
 #include "tests/dll/support/ScratchFolder.h"
 
 using namespace StandinHost;
@@ -121,14 +122,7 @@ protected:
         void* handed = session_->Library().Export<UpdateFn>("UpdateEditStructure")(host_.Record(), old.data());
         if (!handed)
             return std::nullopt;
-        const auto* bytes = static_cast<const std::uint8_t*>(GlobalLock(handed));
-        Block block(bytes, bytes + GlobalSize(handed));
-        GlobalUnlock(handed);
-        EXPECT_EQ(GlobalFree(handed), nullptr);
-        std::uint32_t extSize = 0;
-        std::memcpy(&extSize, block.data(), 4);
-        block.resize(extSize);
-        return block;
+        return TestSupport::TakeHandedBlock(handed);
     }
 
     // Every value as the sheet set it, read back by title; sizes and image lists, which older
