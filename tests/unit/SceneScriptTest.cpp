@@ -67,6 +67,8 @@ TEST(SceneScript, ErrorsNameTheirLine)
         {"jump 3\n", 1},
         {"frame 1\n  property \"late\" 1\n", 2},
         {"object A \"x.mfx\"\nframes 5 to 2\n", 2},
+        // A wait past the last frame a scene can reach, not an overflow into negative frames.
+        {"object A \"x.mfx\"\nframe 2147483647\nwait 1 frame\n", 3},
     };
     for (const auto& bad : cases) {
         const SceneParseResult result = ParseScene(bad.text);

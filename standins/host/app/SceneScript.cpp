@@ -1,6 +1,7 @@
 #include "standins/host/app/SceneScript.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "standins/host/app/SceneLiterals.h"
 
@@ -113,6 +114,8 @@ private:
         if (!frames || (unit != "frames" && unit != "frame"))
             return "wait N frames, with N a whole number from 1";
         const int cursor = scene_.blocks.empty() ? 0 : scene_.blocks.back().last;
+        if (*frames > std::numeric_limits<int>::max() - cursor)
+            return "wait N frames, ending by frame " + std::to_string(std::numeric_limits<int>::max());
         return Open(cursor + *frames, cursor + *frames);
     }
 
