@@ -17,19 +17,10 @@ Problem RuleBox(std::string text) { return Problem::Error(std::string(kBoxTitle)
 
 std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
+// Stored texts, and the URL button's text, which is stored like one.
 bool IsStringKind(std::uint16_t typeId)
 {
-    switch (typeId) {
-    case kEditString:
-    case kEditMultiline:
-    case kEditFile:
-    case kEditImageFile:
-    case kUrlButton:
-    case kEditFolder:
-        return true;
-    default:
-        return false;
-    }
+    return IsStoredTextId(typeId) || typeId == kUrlButton;
 }
 
 // The text a reference stands for; none for a kind without a text value. A block the
